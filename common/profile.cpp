@@ -1,0 +1,210 @@
+#include "common/profile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <optional>
+
+namespace common {
+namespace {
+
+// One line of the file as read, with what it means for lookups.
+struct IniLine {
+    QString text;            // the line without its line end
+    QString section;         // for a section line: its name
+    QString key;             // for a key line: its trimmed name
+    QString value;           // for a key line: its trimmed value
+    bool isSection = false;
+    bool isKey = false;
+};
+
+struct IniFile {
+    QList<IniLine> lines;
+    bool crlf = false;
+    bool bom = false;
+};
+
+IniLine parseLine(const QString &text)
+{
+    IniLine line;
+    line.text = text;
+    const QString t = text.trimmed();
+    if (t.startsWith(QLatin1Char('['))) {
+        const qsizetype close = t.lastIndexOf(QLatin1Char(']'));
+        line.isSection = true;
+        line.section = (close > 0 ? t.mid(1, close - 1) : t.mid(1)).trimmed();
+        return line;
+    }
+    const qsizetype eq = t.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return line;
+    line.isKey = true;
+    line.key = t.left(eq).trimmed();
+    line.value = t.mid(eq + 1).trimmed();
+    return line;
+}
+
+IniFile readIni(const QString &path)
+{
+    IniFile ini;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ini;
+    QByteArray data = file.readAll();
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        ini.bom = true;
+        data.remove(0, 3);
+    }
+    ini.crlf = data.contains("\r\n");
+    const QString text = QString::fromUtf8(data);
+    QStringList rows = text.split(QLatin1Char('\n'));
+    if (!rows.isEmpty() && rows.last().isEmpty())
+        rows.removeLast();
+    for (QString row : rows) {
+        if (row.endsWith(QLatin1Char('\r')))
+            row.chop(1);
+        ini.lines.append(parseLine(row));
+    }
+    return ini;
+}
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Index of the first section line with that name, or -1.
+qsizetype findSection(const IniFile &ini, const QString &section)
+{
+    const QString wanted = section.trimmed();
+    for (qsizetype i = 0; i < ini.lines.size(); ++i)
+        if (ini.lines[i].isSection && sameName(ini.lines[i].section, wanted))
+            return i;
+    return -1;
+}
+
+// The end of a section's body: the index of the next section line or the end.
+qsizetype sectionEnd(const IniFile &ini, qsizetype sectionLine)
+{
+    qsizetype i = sectionLine + 1;
+    while (i < ini.lines.size() && !ini.lines[i].isSection)
+        ++i;
+    return i;
+}
+
+std::optional<qsizetype> findKey(const IniFile &ini, const QString &section, const QString &key)
+{
+    const qsizetype s = findSection(ini, section);
+    if (s < 0)
+        return std::nullopt;
+    const QString wanted = key.trimmed();
+    const qsizetype end = sectionEnd(ini, s);
+    for (qsizetype i = s + 1; i < end; ++i)
+        if (ini.lines[i].isKey && sameName(ini.lines[i].key, wanted))
+            return i;
+    return std::nullopt;
+}
+
+QString stripQuotes(const QString &value)
+{
+    if (value.size() >= 2) {
+        const QChar first = value.front();
+        if ((first == QLatin1Char('"') || first == QLatin1Char('\'')) && value.back() == first)
+            return value.mid(1, value.size() - 2);
+    }
+    return value;
+}
+
+std::optional<QString> lookup(const QString &section, const QString &key, const QString &path)
+{
+    const IniFile ini = readIni(path);
+    const auto at = findKey(ini, section, key);
+    if (!at)
+        return std::nullopt;
+    return stripQuotes(ini.lines[*at].value);
+}
+
+// Decimal value at the start of text, as the profile integer read does it:
+// optional spaces and sign, then digits; anything else stops the number.
+int leadingDecimal(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    quint32 value = 0; // wraps like a 32-bit register would
+    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i)
+        value = value * 10u + quint32(text[i].unicode() - '0');
+    if (negative)
+        value = 0u - value;
+    return int(value);
+}
+
+Status writeIni(const IniFile &ini, const QString &path)
+{
+    const QByteArray eol = ini.crlf ? "\r\n" : "\n";
+    QByteArray out;
+    if (ini.bom)
+        out += "\xEF\xBB\xBF";
+    for (const IniLine &line : ini.lines)
+        out += line.text.toUtf8() + eol;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Status::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    if (file.write(out) != out.size() || !file.commit())
+        return Status::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    return Status::success();
+}
+
+} // namespace
+
+int GetPrivateProfileIntA(const QString &section, const QString &key, int defaultValue,
+                          const QString &path)
+{
+    const auto value = lookup(section, key, path);
+    if (!value || value->isEmpty())
+        return defaultValue;
+    return leadingDecimal(*value);
+}
+
+QString GetPrivateProfileStringA(const QString &section, const QString &key,
+                                 const QString &defaultValue, int size, const QString &path)
+{
+    if (size <= 0)
+        return {};
+    const QString value = lookup(section, key, path).value_or(defaultValue);
+    return value.left(size - 1);
+}
+
+Status WritePrivateProfileStringA(const QString &section, const QString &key,
+                                  const QString &value, const QString &path)
+{
+    IniFile ini = readIni(path);
+    const QString keyName = key.trimmed();
+    if (const auto at = findKey(ini, section, key)) {
+        IniLine &line = ini.lines[*at];
+        line = parseLine(line.key + QLatin1Char('=') + value);
+        return writeIni(ini, path);
+    }
+    const IniLine newLine = parseLine(keyName + QLatin1Char('=') + value);
+    const qsizetype s = findSection(ini, section);
+    if (s < 0) {
+        ini.lines.append(parseLine(QLatin1Char('[') + section.trimmed() + QLatin1Char(']')));
+        ini.lines.append(newLine);
+        return writeIni(ini, path);
+    }
+    // After the section's last non-blank line, so blank separators stay below.
+    qsizetype insertAt = sectionEnd(ini, s);
+    while (insertAt > s + 1 && ini.lines[insertAt - 1].text.trimmed().isEmpty())
+        --insertAt;
+    ini.lines.insert(insertAt, newLine);
+    return writeIni(ini, path);
+}
+
+} // namespace common

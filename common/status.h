@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace common {
+
+// The outcome of an operation that can fail: core code returns it instead of
+// showing anything, the UI puts the message in a box, the CLIs print it.
+struct Status {
+    bool ok = true;
+    QString message;
+
+    static Status success() { return {}; }
+    static Status failure(QString why) { return {false, std::move(why)}; }
+    explicit operator bool() const { return ok; }
+};
+
+} // namespace common

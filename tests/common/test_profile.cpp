@@ -1,0 +1,148 @@
+#include "common/profile.h"
+#include "tests/common/temp_dir.h"
+
+#include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace common;
+
+namespace {
+
+class ProfileTest : public TempDirTest {
+protected:
+    QString ini() const { return path(QStringLiteral("test.ini")); }
+    int readInt(const char *section, const char *key, int def = -77) const
+    {
+        return GetPrivateProfileIntA(QString::fromLatin1(section), QString::fromLatin1(key), def, ini());
+    }
+    QString readString(const char *section, const char *key, const char *def = "dflt",
+                       int size = 256) const
+    {
+        return GetPrivateProfileStringA(QString::fromLatin1(section), QString::fromLatin1(key),
+                                        QString::fromLatin1(def), size, ini());
+    }
+};
+
+TEST_F(ProfileTest, MissingFileGivesDefaultsAndIsNotAnError)
+{
+    EXPECT_EQ(readInt("BOOT", "PORT", 5), 5);
+    EXPECT_EQ(readString("BOOT", "ADDRESS4", "EF"), QStringLiteral("EF"));
+    EXPECT_FALSE(QFileInfo::exists(ini()));
+}
+
+TEST_F(ProfileTest, IntegerValuesParseLikeTheProfileApi)
+{
+    writeFile(QStringLiteral("test.ini"),
+              "[BOOT]\nA=12\nB=-5\nC=abc\nD=12abc\nE=\nF=  7  \nG=+3\nH=-\nI=4294967297\n");
+    EXPECT_EQ(readInt("BOOT", "A"), 12);
+    EXPECT_EQ(readInt("BOOT", "B"), -5);
+    EXPECT_EQ(readInt("BOOT", "C"), 0) << "a value that does not begin with a number gives 0";
+    EXPECT_EQ(readInt("BOOT", "D"), 12);
+    EXPECT_EQ(readInt("BOOT", "E", 9), 9) << "an empty value gives the default";
+    EXPECT_EQ(readInt("BOOT", "F"), 7);
+    EXPECT_EQ(readInt("BOOT", "G"), 3);
+    EXPECT_EQ(readInt("BOOT", "H"), 0);
+    EXPECT_EQ(readInt("BOOT", "I"), 1) << "wraps at 32 bits";
+    EXPECT_EQ(readInt("BOOT", "MISSING", 10), 10);
+}
+
+TEST_F(ProfileTest, StringsAreCutToSizeMinusOne)
+{
+    writeFile(QStringLiteral("test.ini"), "[BOOT]\nADDRESS1=ABCDEFG\n");
+    EXPECT_EQ(readString("BOOT", "ADDRESS1", "", 5), QStringLiteral("ABCD"));
+    EXPECT_EQ(readString("BOOT", "ADDRESS1", "", 1), QString());
+    EXPECT_EQ(readString("BOOT", "ADDRESS1", "", 0), QString());
+    EXPECT_EQ(readString("BOOT", "MISSING", "LONGDEFAULT", 5), QStringLiteral("LONG"));
+}
+
+TEST_F(ProfileTest, OddLinesReadLikeTheProfileApi)
+{
+    QByteArray text = "\xEF\xBB\xBF[ Boot ]\r\n"
+                      "no equals sign here\r\n"
+                      "  Port  =  3  \r\n"
+                      "PORT=9\r\n"
+                      "QUOTED=\"a b\"\r\n"
+                      "HALF=\"a b\r\n"
+                      "EMPTY=\r\n"
+                      "[boot]\r\n"
+                      "LATER=1\r\n"
+                      "[OPEN\r\n"
+                      "K=v\r\n";
+    text += "LONG=" + QByteArray(100000, 'x') + "\r\n";
+    writeFile(QStringLiteral("test.ini"), text);
+
+    EXPECT_EQ(readInt("BOOT", "PORT"), 3) << "case-insensitive, trimmed, first duplicate wins";
+    EXPECT_EQ(readString("BOOT", "quoted"), QStringLiteral("a b"));
+    EXPECT_EQ(readString("BOOT", "HALF"), QStringLiteral("\"a b"));
+    EXPECT_EQ(readString("BOOT", "EMPTY"), QString());
+    EXPECT_EQ(readString("BOOT", "no equals sign here"), QStringLiteral("dflt"));
+    EXPECT_EQ(readString("BOOT", "LATER"), QStringLiteral("dflt"))
+        << "a second section of the same name is shadowed by the first";
+    EXPECT_EQ(readString("OPEN", "K"), QStringLiteral("v")) << "unclosed section header";
+    EXPECT_EQ(readString("OPEN", "LONG", "", 100001).size(), 100000);
+}
+
+TEST_F(ProfileTest, WriteCreatesFileAndSectionAndReadsBack)
+{
+    ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("BOOT"), QStringLiteral("PORT"),
+                                           QStringLiteral("3"), ini()));
+    ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("FILE"), QStringLiteral("PREFILE"),
+                                           QStringLiteral("/home/u/a.plst"), ini()));
+    EXPECT_EQ(readInt("boot", "port"), 3);
+    EXPECT_EQ(readString("FILE", "PREFILE"), QStringLiteral("/home/u/a.plst"));
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")),
+              QByteArray("[BOOT]\nPORT=3\n[FILE]\nPREFILE=/home/u/a.plst\n"));
+}
+
+TEST_F(ProfileTest, WriteKeepsEveryOtherLineUntouched)
+{
+    const QByteArray before = "\xEF\xBB\xBF; comment\r\n"
+                              "[BOOT]\r\n"
+                              "  port = 1 \r\n"
+                              "junk line\r\n"
+                              "PORT=7\r\n"
+                              "\r\n"
+                              "[FONT]\r\n"
+                              "FONT1=Liberation Sans\r\n";
+    writeFile(QStringLiteral("test.ini"), before);
+    ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("Boot"), QStringLiteral("PORT"),
+                                           QStringLiteral("4"), ini()));
+    ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("BOOT"), QStringLiteral("FIND"),
+                                           QStringLiteral("1"), ini()));
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")),
+              QByteArray("\xEF\xBB\xBF; comment\r\n"
+                         "[BOOT]\r\n"
+                         "port=4\r\n"
+                         "junk line\r\n"
+                         "PORT=7\r\n"
+                         "FIND=1\r\n"
+                         "\r\n"
+                         "[FONT]\r\n"
+                         "FONT1=Liberation Sans\r\n"));
+    EXPECT_EQ(readInt("BOOT", "PORT"), 4);
+}
+
+TEST_F(ProfileTest, FailedWriteLeavesOldFileAndReportsIt)
+{
+    const QByteArray before = "[BOOT]\nPORT=1\n";
+    writeFile(QStringLiteral("test.ini"), before);
+
+    const Status missing = WritePrivateProfileStringA(
+        QStringLiteral("BOOT"), QStringLiteral("PORT"), QStringLiteral("2"),
+        path(QStringLiteral("no/such/folder/test.ini")));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.message.isEmpty());
+
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root ignores folder permissions";
+    ASSERT_EQ(chmod(m_dir.path().toLocal8Bit().constData(), 0555), 0);
+    const Status readOnly = WritePrivateProfileStringA(QStringLiteral("BOOT"), QStringLiteral("PORT"),
+                                                       QStringLiteral("2"), ini());
+    chmod(m_dir.path().toLocal8Bit().constData(), 0755);
+    EXPECT_FALSE(readOnly.ok);
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")), before);
+}
+
+} // namespace
