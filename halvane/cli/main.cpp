@@ -1,17 +1,13 @@
 // halvane-cli: Halvane's cross commands, project tools, image build, send and
 // preview export for terminals and scripts.
 
+#include "halvane/cli/commands.h"
+
 #include "common/app_dir.h"
-#include "common/cross_geometry.h"
-#include "halvane/project/halvane_config.h"
 
 #include <QCoreApplication>
-#include <QStringList>
-#include <QTextStream>
 
-namespace {
-
-using namespace halvane::project;
+namespace halvane::cli {
 
 QTextStream &out()
 {
@@ -25,60 +21,54 @@ QTextStream &err()
     return s;
 }
 
-void printUsage()
+int fail(const QString &message, int status)
 {
-    out() << "Usage: halvane-cli [--app-dir DIR] COMMAND [ARGS]\n"
-             "\n"
-             "Commands:\n"
-             "  info        the cross geometry and the settings of Halvane.ini\n"
-             "  help        this text\n";
-    out().flush();
+    err() << "halvane-cli: " << message << "\n";
+    err().flush();
+    return status;
 }
 
-int runInfo()
-{
-    const QString ini = halvaneIniPath();
-    const StartupSettings startup = readStartupSettings(ini);
-    const common::CrossGeometry g = startup.geometry();
-    const CrossAddress address = readBootAddress(ini, Address4Fallback::EF);
-    QStringList addressText;
-    for (std::uint8_t b : address)
-        addressText << addressByteToText(b);
+namespace {
 
-    out() << "Settings file:      " << ini << "\n"
-          << "Cross:              " << g.side << " x " << g.side << " (" << g.dotCount()
-          << " dots, text band " << g.barHeight() << " rows)\n"
-          << "Harness frame dots: " << g.harnessFrameDots << "\n"
-          << "CROSSSTYLE:         " << startup.crossStyle << "\n"
-          << "LANGUAGE:           " << startup.language << "\n"
-          << "PORT:               " << readBootInt(ini, kKeyPort, 0) << "\n"
-          << "BAUDRATE:           " << readBootInt(ini, kKeyBaudRate, 0) << "\n"
-          << "FIND:               " << readBootInt(ini, kKeyFind, 0) << "\n"
-          << "Cross address:      " << addressText.join(QLatin1Char(' ')) << "\n"
-          << "Fonts:              " << readFontNames(ini).join(QStringLiteral(", ")) << "\n";
+struct Command {
+    const char *name;
+    int (*run)(const QStringList &args);
+    const char *summary;
+};
+
+// One row per command; keep the names stable, scripts rely on them.
+const Command kCommands[] = {
+    {"info", runInfo, "the cross geometry and the settings of Halvane.ini"},
+};
+
+void printUsage()
+{
+    out() << "Usage: halvane-cli [--app-dir DIR] COMMAND [ARGS]\n\nCommands:\n";
+    for (const Command &c : kCommands)
+        out() << "  " << QString::fromLatin1(c.name).leftJustified(12) << c.summary << "\n";
+    out() << "  " << QStringLiteral("help").leftJustified(12) << "this text\n";
     out().flush();
-    return 0;
 }
 
 } // namespace
+} // namespace halvane::cli
 
 int main(int argc, char **argv)
 {
+    using namespace halvane::cli;
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     QString error;
-    if (!common::takeAppDirArgument(args, &error)) {
-        err() << "halvane-cli: " << error << "\n";
-        return 2;
-    }
+    if (!common::takeAppDirArgument(args, &error))
+        return fail(error, 2);
     args.removeFirst();
-    const QString command = args.value(0);
-    if (command == QLatin1String("info"))
-        return runInfo();
+    const QString command = args.isEmpty() ? QString() : args.takeFirst();
+    for (const Command &c : kCommands)
+        if (command == QLatin1String(c.name))
+            return c.run(args);
     if (command.isEmpty() || command == QLatin1String("help") || command == QLatin1String("--help")) {
         printUsage();
         return command.isEmpty() ? 2 : 0;
     }
-    err() << "halvane-cli: unknown command '" << command << "' (see halvane-cli help)\n";
-    return 2;
+    return fail(QStringLiteral("unknown command '%1' (see halvane-cli help)").arg(command), 2);
 }

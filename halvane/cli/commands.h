@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// The commands of halvane-cli. Each takes the arguments after its own name and
+// returns the process exit status: 0 success, 1 the operation failed, 2 bad
+// usage, 3 the port could not be opened.
+namespace halvane::cli {
+
+QTextStream &out();
+QTextStream &err();
+
+// Prints "halvane-cli: <message>" to stderr and returns `status`.
+int fail(const QString &message, int status = 1);
+
+int runInfo(const QStringList &args);
+
+} // namespace halvane::cli
