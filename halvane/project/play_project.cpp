@@ -173,9 +173,10 @@ common::Status PlayProject::appendToPlayList(const QString &name)
     const common::Status allowed = checkAppend(name);
     if (!allowed)
         return allowed;
+    // From 15 entries on the new entry goes to group 1, which may not exist yet.
     if (m_data.playList.size() >= kGroupSize)
         m_group = 1;
-    showGroup(m_group);
+    dropGoneFiles();
     m_data.playList.append(PlayListEntry{name});
     if (std::int32_t *flag = selectFlagOf(name))
         *flag = 1;
@@ -224,11 +225,21 @@ bool PlayProject::moveDown(int row)
 QStringList PlayProject::showGroup(int group)
 {
     m_group = std::clamp(group, 0, groupCount() - 1);
+    QStringList dropped = dropGoneFiles();
+    // Dropping may have emptied the last group; show the one before it instead.
+    if (m_group >= groupCount())
+        dropped += showGroup(groupCount() - 1);
+    return dropped;
+}
+
+QStringList PlayProject::dropGoneFiles()
+{
     QStringList dropped;
-    qsizetype at = qsizetype(m_group) * kGroupSize;
-    // The range shrinks as entries go; the entry that moves up is examined next.
-    while (at < std::min<qsizetype>(qsizetype(m_group) * kGroupSize + kGroupSize,
-                                    m_data.playList.size())) {
+    const qsizetype first = qsizetype(m_group) * kGroupSize;
+    // Entries that move up into the group as others go are examined as well,
+    // so the group always shows as many entries as it can hold.
+    for (qsizetype at = first;
+         at < std::min<qsizetype>(first + kGroupSize, m_data.playList.size());) {
         const QString &name = m_data.playList.at(at).name;
         if (entryKind(name) == EntryKind::Animation && !m_library.contains(name)) {
             dropped << name;
@@ -237,9 +248,6 @@ QStringList PlayProject::showGroup(int group)
             ++at;
         }
     }
-    // Dropping may have emptied the last group; show the one before it instead.
-    if (m_group >= groupCount())
-        dropped += showGroup(groupCount() - 1);
     return dropped;
 }
 

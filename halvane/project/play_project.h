@@ -127,7 +127,9 @@ public:
     bool moveDown(int row);
     // Shows group `group` (limited to the groups that exist): it becomes the
     // current group and its animation entries whose file has gone are
-    // removed from the play list. Returns the names removed.
+    // removed from the play list; the entries moving up in their place are
+    // examined too. When that empties group 1, group 0 is shown instead.
+    // Returns the names removed.
     QStringList showGroup(int group);
 
     // --- Animation list ----------------------------------------------------
@@ -172,6 +174,7 @@ public:
     common::Status setTextBackAnimation(int text, const QString &fileName);
 
 private:
+    QStringList dropGoneFiles();
     int animationIndex(const QString &fileName) const;
     std::int32_t *selectFlagOf(const QString &name);
     common::Status checkAppend(const QString &name) const;
