@@ -24,14 +24,15 @@ bool sameFile(const QString &a, const QString &b)
 {
     std::error_code ec;
     return std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(a).toStdString()),
-                                       std::filesystem::path(QFile::encodeName(b).toStdString()), ec)
+                                       std::filesystem::path(QFile::encodeName(b).toStdString()),
+                                       ec)
         && !ec;
 }
 
 common::Status copyFailure(const QString &source, const QString &why)
 {
-    return common::Status::failure(tr("Cannot copy \"%1\" into the animations folder: %2.")
-                                       .arg(source, why));
+    return common::Status::failure(
+        tr("Cannot copy \"%1\" into the animations folder: %2.").arg(source, why));
 }
 
 } // namespace
@@ -54,7 +55,8 @@ bool AnimationLibrary::contains(const QString &name) const
 AnimationLibrary::Scan AnimationLibrary::scan() const
 {
     Scan result;
-    const QFileInfoList files = QDir(m_folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+    const QFileInfoList files =
+        QDir(m_folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QFileInfo &file : files) {
         const QString name = file.fileName();
         if (!hasAnimationExtension(name))
@@ -118,7 +120,8 @@ common::Status checkAnimationName(const QString &name)
     if (name.size() > kMaxNameLength)
         return common::Status::failure(
             tr("The file name \"%1\" is longer than %2 characters; a play project cannot hold it.")
-                .arg(name).arg(kMaxNameLength));
+                .arg(name)
+                .arg(kMaxNameLength));
     if (!isAnsiText(name))
         return common::Status::failure(
             tr("The file name \"%1\" has characters that a play project cannot hold.").arg(name));

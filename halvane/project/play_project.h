@@ -11,8 +11,8 @@
 namespace halvane::project {
 
 // Messages the rules below return, as the window shows them.
-inline constexpr char kPlayListFullMessage[] =
-    QT_TRANSLATE_NOOP("PlayProject", "You can't add any MESSAGE to Play List as Play List is full!");
+inline constexpr char kPlayListFullMessage[] = QT_TRANSLATE_NOOP(
+    "PlayProject", "You can't add any MESSAGE to Play List as Play List is full!");
 inline constexpr char kAnimationSelectedMessage[] =
     QT_TRANSLATE_NOOP("PlayProject", "The animation can't be delete because it is selected!");
 inline constexpr char kLoopCharactersMessage[] = QT_TRANSLATE_NOOP(
@@ -27,8 +27,8 @@ inline constexpr int kMaxHourTime = 1000;
 
 // What building the animation list did besides filling it.
 struct AnimationListBuild {
-    QStringList refused;  // folder scan: messages for files a project cannot hold
-    QStringList dropped;  // project build: entries whose file has gone
+    QStringList refused; // folder scan: messages for files a project cannot hold
+    QStringList dropped; // project build: entries whose file has gone
 };
 
 // The play project: the play list, the animation list, the settings of the
@@ -62,18 +62,18 @@ public:
     const PlayProjectData &data() const { return m_data; }
     const QList<PlayListEntry> &playList() const { return m_data.playList; }
     const QList<AnimationEntry> &animations() const { return m_data.animations; }
-    const ItemSettings &item(int index) const;  // 0..3: Hour, Date, Temperature, Humidity
-    const TextSettings &text(int index) const;  // 0..2: Text1, Text2, Text3
+    const ItemSettings &item(int index) const; // 0..3: Hour, Date, Temperature, Humidity
+    const TextSettings &text(int index) const; // 0..2: Text1, Text2, Text3
     const AnimationLibrary &library() const { return m_library; }
 
-    QString path() const { return m_path; }  // "" while untitled
+    QString path() const { return m_path; } // "" while untitled
     bool isDirty() const { return m_dirty; }
     int currentGroup() const { return m_group; }
-    int groupCount() const;                  // 1 or 2
-    bool groupButtonsVisible() const;        // more than 15 entries
-    QList<PlayListEntry> shownEntries() const;  // the current group's entries
+    int groupCount() const;                    // 1 or 2
+    bool groupButtonsVisible() const;          // more than 15 entries
+    QList<PlayListEntry> shownEntries() const; // the current group's entries
     bool shownGroupContains(const QString &name) const;
-    bool contains(const QString &name) const;   // any play list entry of that name
+    bool contains(const QString &name) const; // any play list entry of that name
 
     // The first animation entry of that file name, or nullptr.
     const AnimationEntry *findAnimation(const QString &fileName) const;
@@ -157,7 +157,7 @@ public:
     // --- Data messages (item 0..3) -------------------------------------------
     // Time(s): Hour takes 1 to 1000 (else kHourTimeRangeMessage), the others any integer.
     common::Status setItemTime(int item, int seconds);
-    common::Status setItemFrameChoice(int item, int position);  // 0..5
+    common::Status setItemFrameChoice(int item, int position); // 0..5
     // Back animation: "" for none, else a file of the animations folder whose
     // name a project can hold.
     common::Status setItemBackAnimation(int item, const QString &fileName);
@@ -165,12 +165,12 @@ public:
     // --- Text messages (text 0..2) -------------------------------------------
     // At most 255 characters, each with a single-byte form.
     common::Status setText(int text, const QString &value);
-    common::Status setTextFont(int text, int position);   // 0 or more
+    common::Status setTextFont(int text, int position); // 0 or more
     common::Status setTextBold(int text, bool bold);
     common::Status setTextItalic(int text, bool italic);
-    common::Status setTextSizeChoice(int text, int position);  // 0..14 of textSizeChoices()
+    common::Status setTextSizeChoice(int text, int position); // 0..14 of textSizeChoices()
     common::Status setTextOffset(int text, int offset);
-    common::Status setTextSpeed(int text, int speed);           // 1..7
+    common::Status setTextSpeed(int text, int speed); // 1..7
     common::Status setTextBackAnimation(int text, const QString &fileName);
 
 private:

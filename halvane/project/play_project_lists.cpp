@@ -33,6 +33,26 @@ common::Status noChoice(int position)
     return common::Status::failure(tr("There is no choice %1 in that list.").arg(position));
 }
 
+// Applies `apply` to the record when there is one (else returns `missing`)
+// and `allowed` holds, and sets the dirty flag.
+template <typename Record, typename Apply>
+common::Status edit(Record *record, const common::Status &missing, const common::Status &allowed,
+                    Apply apply, bool &dirty)
+{
+    if (!record)
+        return missing;
+    if (!allowed)
+        return allowed;
+    apply(*record);
+    dirty = true;
+    return allowed;
+}
+
+common::Status choiceIn(int position, int count)
+{
+    return position >= 0 && position < count ? common::Status::success() : noChoice(position);
+}
+
 } // namespace
 
 // --- Animation list ----------------------------------------------------------
@@ -60,9 +80,10 @@ AnimationEntry *PlayProject::animationAt(const QString &fileName)
 QList<AnimationEntry> PlayProject::animationRows() const
 {
     QList<AnimationEntry> rows = m_data.animations;
-    std::stable_sort(rows.begin(), rows.end(), [](const AnimationEntry &a, const AnimationEntry &b) {
-        return a.fileName.toLower() < b.fileName.toLower();
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const AnimationEntry &a, const AnimationEntry &b) {
+                         return a.fileName.toLower() < b.fileName.toLower();
+                     });
     return rows;
 }
 
@@ -134,9 +155,8 @@ common::Status PlayProject::setLoopText(const QString &fileName, const QString &
         value = value * 10 + (c.unicode() - '0');
         if (value > std::numeric_limits<std::int32_t>::max()) {
             entry->loop = 1;
-            return common::Status::failure(
-                tr("The number in LOOP is too large (at most %1).")
-                    .arg(std::numeric_limits<std::int32_t>::max()));
+            return common::Status::failure(tr("The number in LOOP is too large (at most %1).")
+                                               .arg(std::numeric_limits<std::int32_t>::max()));
         }
     }
     entry->loop = std::int32_t(value);
@@ -145,24 +165,16 @@ common::Status PlayProject::setLoopText(const QString &fileName, const QString &
 
 common::Status PlayProject::setSpeedChoice(const QString &fileName, int position)
 {
-    AnimationEntry *entry = animationAt(fileName);
-    if (!entry)
-        return notListed(fileName);
-    if (position < 0 || position >= kSpeedChoiceCount)
-        return noChoice(position);
-    entry->speed = position + 1;
-    return changed();
+    return edit(
+        animationAt(fileName), notListed(fileName), choiceIn(position, kSpeedChoiceCount),
+        [&](AnimationEntry &a) { a.speed = position + 1; }, m_dirty);
 }
 
 common::Status PlayProject::setFrameChoice(const QString &fileName, int position)
 {
-    AnimationEntry *entry = animationAt(fileName);
-    if (!entry)
-        return notListed(fileName);
-    if (position < 0 || position >= kFrameStyleCount)
-        return noChoice(position);
-    entry->frameStyle = position + 1;
-    return changed();
+    return edit(
+        animationAt(fileName), notListed(fileName), choiceIn(position, kFrameStyleCount),
+        [&](AnimationEntry &a) { a.frameStyle = position + 1; }, m_dirty);
 }
 
 // --- Data messages -----------------------------------------------------------
@@ -179,24 +191,19 @@ TextSettings *PlayProject::textAt(int index)
 
 common::Status PlayProject::setItemTime(int item, int seconds)
 {
-    ItemSettings *s = itemAt(item);
-    if (!s)
-        return noMessage(item);
-    if (item == 0 && (seconds < kMinHourTime || seconds > kMaxHourTime))
-        return common::Status::failure(tr(kHourTimeRangeMessage));
-    s->time = seconds;
-    return changed();
+    const bool inRange = item != 0 || (seconds >= kMinHourTime && seconds <= kMaxHourTime);
+    const auto allowed =
+        inRange ? common::Status::success() : common::Status::failure(tr(kHourTimeRangeMessage));
+    return edit(
+        itemAt(item), noMessage(item), allowed, [&](ItemSettings &s) { s.time = seconds; },
+        m_dirty);
 }
 
 common::Status PlayProject::setItemFrameChoice(int item, int position)
 {
-    ItemSettings *s = itemAt(item);
-    if (!s)
-        return noMessage(item);
-    if (position < 0 || position >= kFrameStyleCount)
-        return noChoice(position);
-    s->frameStyle = position + 1;
-    return changed();
+    return edit(
+        itemAt(item), noMessage(item), choiceIn(position, kFrameStyleCount),
+        [&](ItemSettings &s) { s.frameStyle = position + 1; }, m_dirty);
 }
 
 common::Status PlayProject::checkBackAnimation(const QString &fileName) const
@@ -214,103 +221,75 @@ common::Status PlayProject::checkBackAnimation(const QString &fileName) const
 
 common::Status PlayProject::setItemBackAnimation(int item, const QString &fileName)
 {
-    ItemSettings *s = itemAt(item);
-    if (!s)
-        return noMessage(item);
-    const common::Status allowed = checkBackAnimation(fileName);
-    if (!allowed)
-        return allowed;
-    s->backAnimation = fileName;
-    return changed();
+    return edit(
+        itemAt(item), noMessage(item), checkBackAnimation(fileName),
+        [&](ItemSettings &s) { s.backAnimation = fileName; }, m_dirty);
 }
 
 // --- Text messages -----------------------------------------------------------
 
 common::Status PlayProject::setText(int text, const QString &value)
 {
-    TextSettings *t = textAt(text);
-    if (!t)
-        return noMessage(text);
+    common::Status allowed;
     if (value.size() > kMaxTextLength)
-        return common::Status::failure(
+        allowed = common::Status::failure(
             tr("A text can hold at most %1 characters.").arg(kMaxTextLength));
-    if (!isAnsiText(value) || value.contains(QChar(0)))
-        return common::Status::failure(tr("The text has characters that a play project cannot hold."));
-    t->text = value;
-    return changed();
+    else if (!isAnsiText(value) || value.contains(QChar(0)))
+        allowed =
+            common::Status::failure(tr("The text has characters that a play project cannot hold."));
+    return edit(
+        textAt(text), noMessage(text), allowed, [&](TextSettings &t) { t.text = value; }, m_dirty);
 }
 
 common::Status PlayProject::setTextFont(int text, int position)
 {
-    TextSettings *t = textAt(text);
-    if (!t)
-        return noMessage(text);
-    if (position < 0)
-        return noChoice(position);
-    t->font = position;
-    return changed();
+    return edit(
+        textAt(text), noMessage(text), choiceIn(position, std::numeric_limits<int>::max()),
+        [&](TextSettings &t) { t.font = position; }, m_dirty);
 }
 
 common::Status PlayProject::setTextBold(int text, bool bold)
 {
-    TextSettings *t = textAt(text);
-    if (!t)
-        return noMessage(text);
-    t->bold = bold ? 1 : 0;
-    return changed();
+    return edit(
+        textAt(text), noMessage(text), {}, [&](TextSettings &t) { t.bold = bold ? 1 : 0; },
+        m_dirty);
 }
 
 common::Status PlayProject::setTextItalic(int text, bool italic)
 {
-    TextSettings *t = textAt(text);
-    if (!t)
-        return noMessage(text);
-    t->italic = italic ? 1 : 0;
-    return changed();
+    return edit(
+        textAt(text), noMessage(text), {}, [&](TextSettings &t) { t.italic = italic ? 1 : 0; },
+        m_dirty);
 }
 
 common::Status PlayProject::setTextSizeChoice(int text, int position)
 {
-    TextSettings *t = textAt(text);
-    if (!t)
-        return noMessage(text);
-    if (position < 0 || position >= kTextSizeCount)
-        return noChoice(position);
-    t->size = position;
-    return changed();
+    return edit(
+        textAt(text), noMessage(text), choiceIn(position, kTextSizeCount),
+        [&](TextSettings &t) { t.size = position; }, m_dirty);
 }
 
 common::Status PlayProject::setTextOffset(int text, int offset)
 {
-    TextSettings *t = textAt(text);
-    if (!t)
-        return noMessage(text);
-    t->offset = offset;
-    return changed();
+    return edit(
+        textAt(text), noMessage(text), {}, [&](TextSettings &t) { t.offset = offset; }, m_dirty);
 }
 
 common::Status PlayProject::setTextSpeed(int text, int speed)
 {
-    TextSettings *t = textAt(text);
-    if (!t)
-        return noMessage(text);
-    if (speed < kMinTextSpeed || speed > kMaxTextSpeed)
-        return common::Status::failure(
+    const auto allowed = speed >= kMinTextSpeed && speed <= kMaxTextSpeed
+        ? common::Status::success()
+        : common::Status::failure(
             tr("The speed of a text is %1 to %2.").arg(kMinTextSpeed).arg(kMaxTextSpeed));
-    t->speed = speed;
-    return changed();
+    return edit(
+        textAt(text), noMessage(text), allowed, [&](TextSettings &t) { t.speed = speed; }, m_dirty);
 }
 
 common::Status PlayProject::setTextBackAnimation(int text, const QString &fileName)
 {
-    TextSettings *t = textAt(text);
-    if (!t)
-        return noMessage(text);
-    const common::Status allowed = checkBackAnimation(fileName);
-    if (!allowed)
-        return allowed;
-    t->backAnimation = fileName;
-    return changed();
+    return edit(
+        textAt(text), noMessage(text), checkBackAnimation(fileName),
+        [&](TextSettings &t) { t.backAnimation = fileName; }, m_dirty);
 }
 
 } // namespace halvane::project

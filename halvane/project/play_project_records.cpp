@@ -37,8 +37,8 @@ QStringList speedChoices()
 
 QStringList frameStyleChoices()
 {
-    return {QStringLiteral("None"),     QStringLiteral("One dot"),
-            QStringLiteral("Two dots"), QStringLiteral("Move"),
+    return {QStringLiteral("None"),          QStringLiteral("One dot"),
+            QStringLiteral("Two dots"),      QStringLiteral("Move"),
             QStringLiteral("Flash one dot"), QStringLiteral("Flash two dots")};
 }
 

@@ -20,8 +20,8 @@ inline constexpr int kPlayListEntrySize = 100;
 inline constexpr int kAnimationEntrySize = 120;
 inline constexpr int kItemSettingsSize = 120;
 inline constexpr int kTextSettingsSize = 388;
-inline constexpr int kNameFieldSize = 100;  // file names and keywords
-inline constexpr int kTextFieldSize = 256;  // the text of a text message
+inline constexpr int kNameFieldSize = 100; // file names and keywords
+inline constexpr int kTextFieldSize = 256; // the text of a text message
 inline constexpr int kMaxNameLength = kNameFieldSize - 1;
 inline constexpr int kMaxTextLength = kTextFieldSize - 1;
 
@@ -29,8 +29,8 @@ inline constexpr int kMaxTextLength = kTextFieldSize - 1;
 inline constexpr int kMaxPlayListEntries = 30;
 inline constexpr int kGroupSize = 15;
 
-inline constexpr int kItemCount = 4;  // Hour, Date, Temperature, Humidity
-inline constexpr int kTextCount = 3;  // Text1, Text2, Text3
+inline constexpr int kItemCount = 4; // Hour, Date, Temperature, Humidity
+inline constexpr int kTextCount = 3; // Text1, Text2, Text3
 
 // The message keywords, in record order.
 inline constexpr std::array<const char *, kItemCount> kItemKeywords = {"Hour", "Date",
@@ -59,10 +59,10 @@ std::optional<int> textIndex(const QString &name);
 // own frame delays). The speed is the choice's position + 1.
 inline constexpr int kSpeedOff = 8;
 inline constexpr int kSpeedChoiceCount = 8;
-QStringList speedChoices();  // "1" .. "7", "OFF"
+QStringList speedChoices(); // "1" .. "7", "OFF"
 // Frame styles 1..6, the choice's position + 1.
 inline constexpr int kFrameStyleCount = 6;
-QStringList frameStyleChoices();  // "None", "One dot", ... "Flash two dots"
+QStringList frameStyleChoices(); // "None", "One dot", ... "Flash two dots"
 // Text size: the position in the list "16" .. "30".
 inline constexpr int kTextSizeCount = 15;
 inline constexpr int kSmallestTextSize = 16;
@@ -85,38 +85,38 @@ struct PlayListEntry {
 
 // One animation of the library with its play settings. 120 bytes in the file.
 struct AnimationEntry {
-    std::int32_t inPlayList = 0;  // 1 while its Select box is ticked
-    QString fileName;             // file of the animations folder
-    std::int32_t loop = 1;        // times played; 0 for an empty Loop cell
-    std::int32_t speed = 4;       // 1..7, 8 = "OFF"
-    std::int32_t frameStyle = 1;  // 1..6
-    std::int32_t reserved = 2;    // kept as loaded; encoded by the send job
+    std::int32_t inPlayList = 0; // 1 while its Select box is ticked
+    QString fileName;            // file of the animations folder
+    std::int32_t loop = 1;       // times played; 0 for an empty Loop cell
+    std::int32_t speed = 4;      // 1..7, 8 = "OFF"
+    std::int32_t frameStyle = 1; // 1..6
+    std::int32_t reserved = 2;   // kept as loaded; encoded by the send job
     bool operator==(const AnimationEntry &) const = default;
 };
 
 // Settings of a data message (Hour, Date, Temperature, Humidity). 120 bytes.
 struct ItemSettings {
-    std::int32_t selected = 0;    // 1 while the message is in the play list
-    std::int32_t time = 3;        // display time in seconds
-    std::int32_t frameStyle = 1;  // 1..6
-    std::int32_t styleA = 2;      // style code A, no control changes it
-    std::int32_t styleB = 2;      // style code B, no control changes it
-    QString backAnimation;        // animation file shown behind; "" = none
+    std::int32_t selected = 0;   // 1 while the message is in the play list
+    std::int32_t time = 3;       // display time in seconds
+    std::int32_t frameStyle = 1; // 1..6
+    std::int32_t styleA = 2;     // style code A, no control changes it
+    std::int32_t styleB = 2;     // style code B, no control changes it
+    QString backAnimation;       // animation file shown behind; "" = none
     bool operator==(const ItemSettings &) const = default;
 };
 
 // Settings of a text message (Text1, Text2, Text3). 388 bytes.
 struct TextSettings {
-    QString text;                 // at most 255 characters
-    std::int32_t font = 2;        // position in the Fonts list (non-empty FONTn names)
-    std::int32_t bold = 0;        // 0 or 1
-    std::int32_t italic = 0;      // 0 or 1
-    std::int32_t size = 7;        // position in "16" .. "30"; see defaultTextSize()
-    std::int32_t reserved = 2;    // kept as loaded; nothing depends on it
-    std::int32_t offset = 4;      // the number typed in the Offset field
-    std::int32_t speed = 4;       // scroll speed 1..7
-    std::int32_t selected = 0;    // 1 while the text is in the play list
-    QString backAnimation;        // "" = none
+    QString text;              // at most 255 characters
+    std::int32_t font = 2;     // position in the Fonts list (non-empty FONTn names)
+    std::int32_t bold = 0;     // 0 or 1
+    std::int32_t italic = 0;   // 0 or 1
+    std::int32_t size = 7;     // position in "16" .. "30"; see defaultTextSize()
+    std::int32_t reserved = 2; // kept as loaded; nothing depends on it
+    std::int32_t offset = 4;   // the number typed in the Offset field
+    std::int32_t speed = 4;    // scroll speed 1..7
+    std::int32_t selected = 0; // 1 while the text is in the play list
+    QString backAnimation;     // "" = none
     bool operator==(const TextSettings &) const = default;
 };
 

@@ -93,8 +93,8 @@ void readAnimations(FieldReader &r, qint64 m, PlayProjectData &d)
         r.plainName(a.fileName, what, false);
         a.loop = r.integer();
         a.speed = r.ranged(r.integer(), 1, kSpeedChoiceCount, tr("the speed of %1").arg(what));
-        a.frameStyle = r.ranged(r.integer(), 1, kFrameStyleCount,
-                                tr("the frame style of %1").arg(what));
+        a.frameStyle =
+            r.ranged(r.integer(), 1, kFrameStyleCount, tr("the frame style of %1").arg(what));
         a.reserved = r.integer();
         d.animations << a;
     }
@@ -107,8 +107,8 @@ void readItems(FieldReader &r, PlayProjectData &d)
         ItemSettings &s = d.items[std::size_t(i)];
         s.selected = r.integer();
         s.time = r.integer();
-        s.frameStyle = r.ranged(r.integer(), 1, kFrameStyleCount,
-                                tr("the frame style of %1").arg(what));
+        s.frameStyle =
+            r.ranged(r.integer(), 1, kFrameStyleCount, tr("the frame style of %1").arg(what));
         s.styleA = r.integer();
         s.styleB = r.integer();
         s.backAnimation = r.text(kNameFieldSize, tr("the back animation of %1").arg(what));
@@ -128,8 +128,8 @@ void readTexts(FieldReader &r, PlayProjectData &d)
         t.size = r.ranged(r.integer(), 0, kTextSizeCount - 1, tr("the size of %1").arg(what));
         t.reserved = r.integer();
         t.offset = r.integer();
-        t.speed = r.ranged(r.integer(), kMinTextSpeed, kMaxTextSpeed,
-                           tr("the speed of %1").arg(what));
+        t.speed =
+            r.ranged(r.integer(), kMinTextSpeed, kMaxTextSpeed, tr("the speed of %1").arg(what));
         t.selected = r.integer();
         t.backAnimation = r.text(kNameFieldSize, tr("the back animation of %1").arg(what));
         r.plainName(t.backAnimation, tr("the back animation of %1").arg(what), true);
@@ -147,7 +147,9 @@ QString checkCounts(const QByteArray &bytes, qint64 *n, qint64 *m)
     if (*n < 0)
         return tr("its play list count is negative (%1)").arg(*n);
     if (*n > kMaxPlayListEntries)
-        return tr("its play list has %1 entries (at most %2 expected)").arg(*n).arg(kMaxPlayListEntries);
+        return tr("its play list has %1 entries (at most %2 expected)")
+            .arg(*n)
+            .arg(kMaxPlayListEntries);
     if (size < 8 + kPlayListEntrySize * *n)
         return tooShort;
     *m = qFromLittleEndian<std::int32_t>(bytes.constData() + 4 + kPlayListEntrySize * *n);
@@ -155,7 +157,10 @@ QString checkCounts(const QByteArray &bytes, qint64 *n, qint64 *m)
         return tr("its animation count is negative (%1)").arg(*m);
     if (size != plstSize(*n, *m))
         return tr("its length (%1 bytes) does not match its counts (%2 and %3 entries: %4 bytes)")
-            .arg(size).arg(*n).arg(*m).arg(plstSize(*n, *m));
+            .arg(size)
+            .arg(*n)
+            .arg(*m)
+            .arg(plstSize(*n, *m));
     return QString();
 }
 
@@ -181,7 +186,8 @@ void appendInt(QByteArray &out, std::int32_t value)
 
 qint64 plstSize(qint64 playListCount, qint64 animationCount)
 {
-    return kEmptyPlstSize + kPlayListEntrySize * playListCount + kAnimationEntrySize * animationCount;
+    return kEmptyPlstSize + kPlayListEntrySize * playListCount
+        + kAnimationEntrySize * animationCount;
 }
 
 common::Status decodePlst(const QByteArray &bytes, PlayProjectData *out)
@@ -209,11 +215,12 @@ common::Status decodePlst(const QByteArray &bytes, PlayProjectData *out)
 common::Status encodePlst(const PlayProjectData &data, QByteArray *out)
 {
     if (data.playList.size() > kMaxPlayListEntries)
-        return common::Status::failure(tr("the play list has more than %1 entries.").arg(kMaxPlayListEntries));
-    const auto badText = [](const QString &text) {
         return common::Status::failure(
-            tr("\"%1\" does not fit a play project (too long, or characters without a single-byte form).")
-                .arg(text));
+            tr("the play list has more than %1 entries.").arg(kMaxPlayListEntries));
+    const auto badText = [](const QString &text) {
+        return common::Status::failure(tr("\"%1\" does not fit a play project (too long, or "
+                                          "characters without a single-byte form).")
+                                           .arg(text));
     };
     QByteArray bytes;
     bytes.reserve(plstSize(data.playList.size(), data.animations.size()));
@@ -238,7 +245,8 @@ common::Status encodePlst(const PlayProjectData &data, QByteArray *out)
     for (const TextSettings &t : data.texts) {
         if (!appendText(bytes, t.text, kTextFieldSize))
             return badText(t.text);
-        for (std::int32_t v : {t.font, t.bold, t.italic, t.size, t.reserved, t.offset, t.speed, t.selected})
+        for (std::int32_t v :
+             {t.font, t.bold, t.italic, t.size, t.reserved, t.offset, t.speed, t.selected})
             appendInt(bytes, v);
         if (!appendText(bytes, t.backAnimation, kNameFieldSize))
             return badText(t.backAnimation);
@@ -281,7 +289,7 @@ common::Status writePlstFile(const QString &path, const PlayProjectData &data)
 QString withPlstExtension(const QString &path)
 {
     return QFileInfo(path).suffix().isEmpty() && !path.isEmpty() ? path + QStringLiteral(".plst")
-                                                                : path;
+                                                                 : path;
 }
 
 } // namespace halvane::project

@@ -41,16 +41,19 @@ TEST_F(AnimationListTest, FolderScanTakesAnimationFilesOfAnyCase)
     addToFolder(QStringLiteral("c.gif"));
     addToFolder(QStringLiteral("notes.txt"));
     QDir().mkpath(path(QStringLiteral("animations/folder.crs")));
-    const QString longName = QString(96, QLatin1Char('x')) + QStringLiteral(".crs");  // 100 characters
+    const QString longName =
+        QString(96, QLatin1Char('x')) + QStringLiteral(".crs"); // 100 characters
     addToFolder(longName);
-    addToFolder(QString(95, QLatin1Char('y')) + QStringLiteral(".crs"));  // 99 characters
+    addToFolder(QString(95, QLatin1Char('y')) + QStringLiteral(".crs")); // 99 characters
 
     const PlayProject p = newProject();
     ASSERT_EQ(p.animations().size(), 4);
     for (const AnimationEntry &a : p.animations())
         EXPECT_EQ(a, defaultAnimationEntry(a.fileName));
-    EXPECT_EQ(rowNames(p), (QStringList{QStringLiteral("A.BMP"), QStringLiteral("b.crs"),
-                                        QStringLiteral("d.jpg"), QString(95, QLatin1Char('y')) + QStringLiteral(".crs")}));
+    EXPECT_EQ(
+        rowNames(p),
+        (QStringList{QStringLiteral("A.BMP"), QStringLiteral("b.crs"), QStringLiteral("d.jpg"),
+                     QString(95, QLatin1Char('y')) + QStringLiteral(".crs")}));
     ASSERT_EQ(m_build.refused.size(), 1);
     EXPECT_TRUE(m_build.refused[0].contains(longName));
 }
@@ -63,9 +66,11 @@ TEST_F(AnimationListTest, RowsSortByLowerCasedNameAndActionsFindEntriesByName)
     PlayProject p = newProject();
     writeFile(QStringLiteral("Aardvark.jpg"), "JPEG");
     ASSERT_TRUE(p.addAnimation(path(QStringLiteral("Aardvark.jpg"))));
-    EXPECT_EQ(p.animations().last().fileName, QStringLiteral("Aardvark.jpg")) << "the records keep their order";
-    EXPECT_EQ(rowNames(p), (QStringList{QStringLiteral("Aardvark.jpg"), QStringLiteral("alpha.crs"),
-                                        QStringLiteral("beta.crs"), QStringLiteral("Zeta.crs")}));
+    EXPECT_EQ(p.animations().last().fileName, QStringLiteral("Aardvark.jpg"))
+        << "the records keep their order";
+    EXPECT_EQ(rowNames(p),
+              (QStringList{QStringLiteral("Aardvark.jpg"), QStringLiteral("alpha.crs"),
+                           QStringLiteral("beta.crs"), QStringLiteral("Zeta.crs")}));
 
     ASSERT_TRUE(p.setLoopText(QStringLiteral("beta.crs"), QStringLiteral("5")));
     ASSERT_TRUE(p.appendToPlayList(QStringLiteral("Zeta.crs")));
@@ -73,8 +78,9 @@ TEST_F(AnimationListTest, RowsSortByLowerCasedNameAndActionsFindEntriesByName)
     EXPECT_EQ(p.findAnimation(QStringLiteral("Zeta.crs"))->inPlayList, 1);
     EXPECT_EQ(p.findAnimation(QStringLiteral("alpha.crs"))->loop, 1);
     ASSERT_TRUE(p.deleteAnimation(QStringLiteral("alpha.crs")));
-    EXPECT_EQ(rowNames(p), (QStringList{QStringLiteral("Aardvark.jpg"), QStringLiteral("beta.crs"),
-                                        QStringLiteral("Zeta.crs")}));
+    EXPECT_EQ(rowNames(p),
+              (QStringList{QStringLiteral("Aardvark.jpg"), QStringLiteral("beta.crs"),
+                           QStringLiteral("Zeta.crs")}));
 }
 
 TEST_F(AnimationListTest, AddCopiesFromElsewhereAndNeverOverItself)
@@ -152,11 +158,13 @@ TEST_F(AnimationListTest, SpeedAndFrameChoicesArePositionPlusOne)
     const QString rain = QStringLiteral("rain.crs");
     ASSERT_TRUE(p.setSpeedChoice(rain, speedChoices().indexOf(QStringLiteral("OFF"))));
     EXPECT_EQ(p.findAnimation(rain)->speed, 8);
-    ASSERT_TRUE(p.setFrameChoice(rain, frameStyleChoices().indexOf(QStringLiteral("Flash two dots"))));
+    ASSERT_TRUE(
+        p.setFrameChoice(rain, frameStyleChoices().indexOf(QStringLiteral("Flash two dots"))));
     EXPECT_EQ(p.findAnimation(rain)->frameStyle, 6);
     EXPECT_FALSE(p.setSpeedChoice(rain, 8));
     EXPECT_FALSE(p.setFrameChoice(rain, -1));
-    EXPECT_FALSE(p.setSpeedChoice(QStringLiteral("RAIN.crs"), 0)) << "names compare case-sensitively";
+    EXPECT_FALSE(p.setSpeedChoice(QStringLiteral("RAIN.crs"), 0))
+        << "names compare case-sensitively";
 }
 
 TEST_F(AnimationListTest, ProjectBuildDropsGoneFilesAndTicksWhatThePlayListHolds)

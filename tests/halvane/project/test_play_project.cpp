@@ -22,7 +22,10 @@ protected:
         m_project->newProject(0);
     }
 
-    static QString anim(int i) { return QStringLiteral("anim%1.crs").arg(i, 2, 10, QLatin1Char('0')); }
+    static QString anim(int i)
+    {
+        return QStringLiteral("anim%1.crs").arg(i, 2, 10, QLatin1Char('0'));
+    }
 
     PlayProject &p() { return *m_project; }
 
@@ -79,7 +82,8 @@ TEST_F(PlayProjectTest, FullPlayListRefusesAnimationsAndMessagesAlike)
     ASSERT_TRUE(p().removeFromPlayList(anim(29)));
     ASSERT_TRUE(p().appendToPlayList(QStringLiteral("Text2")));
     const common::Status s = p().appendToPlayList(anim(29));
-    EXPECT_EQ(s.message, QString::fromLatin1(kPlayListFullMessage)) << "an animation gets the same message";
+    EXPECT_EQ(s.message, QString::fromLatin1(kPlayListFullMessage))
+        << "an animation gets the same message";
     EXPECT_EQ(p().findAnimation(anim(29))->inPlayList, 0) << "its Select box stays clear";
     EXPECT_EQ(p().text(1).selected, 1);
     EXPECT_EQ(p().item(3).selected, 0);
@@ -202,9 +206,11 @@ TEST_F(PlayProjectTest, DamagedFileLeavesTheProjectAsItWas)
     ASSERT_TRUE(p().saveAs(path(QStringLiteral("good.plst"))));
     ASSERT_TRUE(p().setItemTime(2, 9));
     const PlayProjectData before = p().data();
-    writeFile(QStringLiteral("bad.plst"), le32(1) + field("../../etc/x.crs", 100) + le32(0) + defaultMessages());
+    writeFile(QStringLiteral("bad.plst"),
+              le32(1) + field("../../etc/x.crs", 100) + le32(0) + defaultMessages());
     writeFile(QStringLiteral("short.plst"), le32(0) + le32(0));
-    for (const QString &name : {QStringLiteral("bad.plst"), QStringLiteral("short.plst"), QStringLiteral("none.plst")}) {
+    for (const QString &name :
+         {QStringLiteral("bad.plst"), QStringLiteral("short.plst"), QStringLiteral("none.plst")}) {
         const common::Status s = p().open(path(name));
         EXPECT_FALSE(s) << name.toStdString();
         EXPECT_TRUE(s.message.contains(name)) << s.message.toStdString();
@@ -247,11 +253,14 @@ TEST_F(PlayProjectTest, OpenAndSaveAsRememberTheProjectInTheSettingsFile)
     EXPECT_EQ(previousProjectPath(ini), QString()) << "nothing remembered without a settings file";
     p().setSettingsFile(ini);
     ASSERT_TRUE(p().saveAs(path(QStringLiteral("b.plst"))));
-    EXPECT_EQ(previousProjectPath(ini), QFileInfo(path(QStringLiteral("b.plst"))).absoluteFilePath());
+    EXPECT_EQ(previousProjectPath(ini),
+              QFileInfo(path(QStringLiteral("b.plst"))).absoluteFilePath());
     ASSERT_TRUE(p().open(path(QStringLiteral("a.plst"))));
-    EXPECT_EQ(previousProjectPath(ini), QFileInfo(path(QStringLiteral("a.plst"))).absoluteFilePath());
+    EXPECT_EQ(previousProjectPath(ini),
+              QFileInfo(path(QStringLiteral("a.plst"))).absoluteFilePath());
     p().newProject(0);
-    EXPECT_EQ(previousProjectPath(ini), QFileInfo(path(QStringLiteral("a.plst"))).absoluteFilePath())
+    EXPECT_EQ(previousProjectPath(ini),
+              QFileInfo(path(QStringLiteral("a.plst"))).absoluteFilePath())
         << "New leaves PREFILE alone";
     QFile::remove(path(QStringLiteral("a.plst")));
     EXPECT_EQ(previousProjectPath(ini), QString()) << "a file that has gone is not reopened";

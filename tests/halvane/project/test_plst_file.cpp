@@ -13,10 +13,9 @@ namespace {
 // table; the bytes after the NULs of two fields carry leftovers that mean nothing.
 QByteArray handWrittenFile()
 {
-    return le32(2) + field(QByteArray("rain.crs\0junk", 13), 100) + playListEntry("Text1")
-        + le32(1) + animationEntry(1, "rain.crs", 300, 8, 3, 5)
-        + itemSettings(1, 4, 2, 7, 9, "snow.bmp") + itemSettings(0, -2, 6, 2, 2, "")
-        + defaultItem() + itemSettings(1, 1000, 1, 0, 15, "")
+    return le32(2) + field(QByteArray("rain.crs\0junk", 13), 100) + playListEntry("Text1") + le32(1)
+        + animationEntry(1, "rain.crs", 300, 8, 3, 5) + itemSettings(1, 4, 2, 7, 9, "snow.bmp")
+        + itemSettings(0, -2, 6, 2, 2, "") + defaultItem() + itemSettings(1, 1000, 1, 0, 15, "")
         + textSettings("Open 24h", 1, 1, 0, 14, 77, -3, 7, 1, QByteArray("\0old", 4))
         + defaultText() + textSettings("caf\xE9 \x80", 0, 0, 1, 0, 2, 0, 1, 0, "b.jpg");
 }
@@ -57,7 +56,8 @@ TEST(PlstLayout, HandWrittenFileLoadsFieldForField)
     EXPECT_EQ(d.items[1], (ItemSettings{0, -2, 6, 2, 2, QString()}));
     EXPECT_EQ(d.items[2], ItemSettings{});
     EXPECT_EQ(d.items[3], (ItemSettings{1, 1000, 1, 0, 15, QString()}));
-    EXPECT_EQ(d.texts[0], (TextSettings{QStringLiteral("Open 24h"), 1, 1, 0, 14, 77, -3, 7, 1, QString()}));
+    EXPECT_EQ(d.texts[0],
+              (TextSettings{QStringLiteral("Open 24h"), 1, 1, 0, 14, 77, -3, 7, 1, QString()}));
     EXPECT_EQ(d.texts[1], TextSettings{});
     EXPECT_EQ(d.texts[2].text, QStringLiteral(u"caf\u00E9 \u20AC"));
     EXPECT_EQ(d.texts[2].backAnimation, QStringLiteral("b.jpg"));
@@ -71,8 +71,8 @@ TEST(PlstLayout, WritingGivesTheTableBytesWithZerosAfterEachNul)
     QByteArray bytes;
     ASSERT_TRUE(encodePlst(d, &bytes));
     QByteArray expected = handWrittenFile();
-    expected.replace(4 + 9, 4, QByteArray(4, '\0'));  // "junk" after rain.crs
-    expected.replace(4 + 200 + 4 + 120 + 480 + 288 + 1, 3, QByteArray(3, '\0'));  // "old"
+    expected.replace(4 + 9, 4, QByteArray(4, '\0')); // "junk" after rain.crs
+    expected.replace(4 + 200 + 4 + 120 + 480 + 288 + 1, 3, QByteArray(3, '\0')); // "old"
     EXPECT_EQ(bytes.size(), 1652 + 200 + 120);
     EXPECT_EQ(bytes, expected);
 }
@@ -110,7 +110,8 @@ TEST(PlstLayout, EncodingRefusesWhatTheFieldsCannotHold)
 
 TEST(AnsiText, MapsWindows1252BothWaysAndRefusesOtherCharacters)
 {
-    EXPECT_EQ(ansiToString(QByteArray("\x80\x81\x9F\xE9", 4)), QStringLiteral(u"\u20AC\u0081\u0178\u00E9"));
+    EXPECT_EQ(ansiToString(QByteArray("\x80\x81\x9F\xE9", 4)),
+              QStringLiteral(u"\u20AC\u0081\u0178\u00E9"));
     for (int b = 0; b < 256; ++b) {
         const QByteArray one(1, char(b));
         EXPECT_EQ(stringToAnsi(ansiToString(one)), one) << "byte " << b;
@@ -129,8 +130,10 @@ struct Damage {
 TEST(PlstValidation, DamagedFilesAreRefusedWithTheirFault)
 {
     const QByteArray good = handWrittenFile();
-    auto with = [&](int offset, const QByteArray &b) { return QByteArray(good).replace(offset, b.size(), b); };
-    const int anim = 4 + 200 + 4;   // first animation entry
+    auto with = [&](int offset, const QByteArray &b) {
+        return QByteArray(good).replace(offset, b.size(), b);
+    };
+    const int anim = 4 + 200 + 4; // first animation entry
     const int items = anim + 120;
     const int texts = items + 480;
     const Damage cases[] = {
@@ -139,7 +142,8 @@ TEST(PlstValidation, DamagedFilesAreRefusedWithTheirFault)
         {"count beyond the file", le32(5) + QByteArray(300, '\0'), "too short"},
         {"one byte short", good.left(good.size() - 1), "does not match"},
         {"one byte too many", good + '\0', "does not match"},
-        {"31 play list entries", le32(31) + QByteArray(3100, 'a') + le32(0) + defaultMessages(), "at most 30"},
+        {"31 play list entries", le32(31) + QByteArray(3100, 'a') + le32(0) + defaultMessages(),
+         "at most 30"},
         {"negative play list count", with(0, le32(-1)), "negative"},
         {"negative animation count", with(204, le32(-1)), "negative"},
         {"huge animation count", with(204, le32(0x7FFFFFFF)), "does not match"},
@@ -161,7 +165,8 @@ TEST(PlstValidation, DamagedFilesAreRefusedWithTheirFault)
         PlayProjectData out = defaultProjectData(1);
         const common::Status s = decodePlst(c.bytes, &out);
         EXPECT_FALSE(s) << c.what;
-        EXPECT_TRUE(s.message.contains(QLatin1String(c.inMessage))) << c.what << ": " << s.message.toStdString();
+        EXPECT_TRUE(s.message.contains(QLatin1String(c.inMessage)))
+            << c.what << ": " << s.message.toStdString();
         EXPECT_EQ(out, defaultProjectData(1)) << c.what << " must leave the output alone";
     }
     PlayProjectData out;
@@ -202,7 +207,8 @@ TEST_F(PlstFileTest, FailedWriteKeepsTheOldFile)
         EXPECT_TRUE(s.message.startsWith(QStringLiteral("Cannot save"))) << s.message.toStdString();
     }
     EXPECT_EQ(readFile(QStringLiteral("ro/p.plst")), before);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1)
+        << "no temporary file left";
 }
 
 TEST(PlstFileName, SaveAsAddsTheExtensionOnlyWhenThereIsNone)
