@@ -1,0 +1,189 @@
+#include "halvane/cli/commands.h"
+
+#include "halvane/encode/file_record_encoder.h"
+#include "halvane/encode/image_builder.h"
+#include "halvane/encode/send_job.h"
+#include "halvane/link/serial_port.h"
+#include "halvane/project/halvane_config.h"
+#include "halvane/project/plst_file.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSaveFile>
+
+// `build` and `send`: the memory images of a play project, written to files
+// or sent to the cross. Warnings (missing animation files, entries sent with
+// default settings) go to stderr; neither stops the command.
+
+namespace halvane::cli {
+
+const char kBuildUsage[] = "build FILE.plst --out DIR: toc.bin, animations.bin, text.bin as a send makes them";
+const char kSendUsage[] = "send FILE.plst: send the play list to the cross on the configured port";
+
+using namespace halvane::encode;
+
+namespace {
+
+constexpr int kUsage = 2;
+constexpr int kFileError = 3;
+
+// The message the window shows for an empty play list.
+const char kEmptyPlayListMessage[] = "Please open a exist playlist file, or create a new playlist file.";
+
+int usage(const char *text)
+{
+    return fail(QStringLiteral("usage: halvane-cli ") + QString::fromLatin1(text), kUsage);
+}
+
+void warn(const QString &text)
+{
+    err() << "halvane-cli: warning: " << text << "\n";
+    err().flush();
+}
+
+QString blocksText(int blocks)
+{
+    return blocks == 1 ? QStringLiteral("1 block") : QStringLiteral("%1 blocks").arg(blocks);
+}
+
+common::Status writeImage(const QString &path, const Image &image)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(reinterpret_cast<const char *>(image.data()), qint64(image.size())) != qint64(image.size())
+        || !file.commit())
+        return common::Status::failure(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    return common::Status::success();
+}
+
+const char *imageFileName(Region region)
+{
+    switch (region) {
+    case Region::Toc:
+        return "toc.bin";
+    case Region::Animations:
+        return "animations.bin";
+    case Region::Text:
+        break;
+    }
+    return "text.bin";
+}
+
+// Prints the status texts as they change, a progress line per block and the
+// warnings.
+class SendPrinter : public SendObserver {
+public:
+    explicit SendPrinter(int baudRate) : m_baudRate(baudRate) { m_clock.start(); }
+
+    void statusChanged(const QString &text) override
+    {
+        out() << text << "\n";
+        out().flush();
+    }
+
+    void progressChanged(int position, int total) override
+    {
+        if (position < 1)
+            return;
+        if (position == 1)
+            m_firstBlockAt = m_clock.elapsed();
+        // Blocks done so far set the pace; before the first, the least a block takes.
+        const int done = position - 1;
+        const qint64 perBlock = done > 0 ? (m_clock.elapsed() - m_firstBlockAt) / done
+                                         : nominalBlockMs(m_baudRate);
+        out() << "Block " << position << "/" << total << "  elapsed " << minutes(m_clock.elapsed())
+              << "  time left " << minutes(perBlock * (total - done)) << "\n";
+        out().flush();
+    }
+
+    void warning(const QString &text) override { warn(text); }
+
+private:
+    static QString minutes(qint64 ms)
+    {
+        const qint64 s = (ms + 500) / 1000;
+        return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+    }
+
+    int m_baudRate;
+    QElapsedTimer m_clock;
+    qint64 m_firstBlockAt = 0;
+};
+
+int exitCode(SendResult::Outcome outcome)
+{
+    switch (outcome) {
+    case SendResult::Outcome::Complete:
+        return 0;
+    case SendResult::Outcome::PortNotOpened:
+        return 3;
+    default:
+        return 1;
+    }
+}
+
+} // namespace
+
+int runBuild(const QStringList &args)
+{
+    QStringList rest = args;
+    const qsizetype outAt = rest.indexOf(QStringLiteral("--out"));
+    if (outAt < 0 || outAt + 1 >= rest.size())
+        return usage(kBuildUsage);
+    const QString outDir = rest.at(outAt + 1);
+    rest.remove(outAt, 2);
+    if (rest.size() != 1)
+        return usage(kBuildUsage);
+
+    project::PlayProjectData data;
+    if (const common::Status s = project::readPlstFile(rest.first(), &data); !s)
+        return fail(s.message, kFileError);
+    FileRecordEncoder encoder = FileRecordEncoder::fromSettings(project::halvaneIniPath());
+    SendImages images;
+    const common::Status built =
+        buildImages(data, project::AnimationLibrary::inApplicationFolder(), encoder, &images);
+    for (const QString &w : images.warnings)
+        warn(w);
+    if (!built)
+        return fail(built.message, 1);
+
+    if (!QDir().mkpath(outDir))
+        return fail(QStringLiteral("cannot create the folder %1").arg(outDir), kFileError);
+    int total = 0;
+    for (const MemoryRegion &region : kRegions) {
+        const Image &image = images.image(region.region);
+        const QString name = QString::fromLatin1(imageFileName(region.region));
+        if (const common::Status s = writeImage(QDir(outDir).filePath(name), image); !s)
+            return fail(s.message, kFileError);
+        total += blockCount(image.size());
+        out() << name.leftJustified(16) << QString::number(image.size()).rightJustified(9) << " bytes  "
+              << blocksText(blockCount(image.size())).leftJustified(12) << "from block "
+              << region.firstBlock() << "\n";
+    }
+    out() << "total" << QString(29, QLatin1Char(' ')) << blocksText(total) << "\n";
+    out().flush();
+    return 0;
+}
+
+int runSend(const QStringList &args)
+{
+    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
+        return usage(kSendUsage);
+    project::PlayProjectData data;
+    if (const common::Status s = project::readPlstFile(args.first(), &data); !s)
+        return fail(s.message, kFileError);
+    if (data.playList.isEmpty())
+        return fail(QString::fromLatin1(kEmptyPlayListMessage), kUsage);
+
+    const QString ini = project::halvaneIniPath();
+    FileRecordEncoder encoder = FileRecordEncoder::fromSettings(ini);
+    SendPrinter printer(project::readBootInt(ini, project::kKeyBaudRate, 0));
+    link::SystemLink link;
+    SendJob job(link.context(), encoder, printer);
+    const SendResult result = job.run(data, project::AnimationLibrary::inApplicationFolder());
+    if (!result.ok())
+        fail(QStringLiteral("the send did not complete: ") + result.status);
+    return exitCode(result.outcome);
+}
+
+} // namespace halvane::cli
