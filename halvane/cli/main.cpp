@@ -39,6 +39,15 @@ struct Command {
 // One row per command; keep the names stable, scripts rely on them.
 const Command kCommands[] = {
     {"info", runInfo, "the cross geometry and the settings of Halvane.ini"},
+    {"search", runSearch, "search COM1..COM16 for the cross: \"COM<n> <rate> 48x48|64x64|Error\""},
+    {"find", runFind, "find the cross at the current address: \"Find cross!\""},
+    {"address", runAddress, "the four stored addresses; address set N HEX8 makes one current"},
+    {"sync-time", runSyncTime, "set the cross clock from the local time"},
+    {"bright", runBright, "bright get | bright set auto | always L | HH:MM=L x4 (L = 1..4)"},
+    {"onoff", runOnOff, "onoff get | onoff set DAY=open|closed|HH:MM-HH:MM,HH:MM-HH:MM ..."},
+    {"params", runParams, "params set [--resolution 48|64] [--dots 0-3] [--zone TEXT] [--factor N]"},
+    {"version", runVersion, "the cross's eight version characters"},
+    {"test", runTest, "test [--timeout S]: wait for the cross's self-test frames"},
 };
 
 void printUsage()
