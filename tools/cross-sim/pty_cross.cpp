@@ -145,6 +145,12 @@ void PtyCross::writeDue()
 {
     std::lock_guard lock(m_mutex);
     while (!m_pending.empty() && m_pending.front().due <= Clock::now()) {
+        if (lineBaud() != m_cross.config().baudRate) {
+            // The host listens at another rate: on a real line these bytes
+            // would arrive as noise. A terminal has no rate, so drop them.
+            m_pending.pop_front();
+            continue;
+        }
         QByteArray &bytes = m_pending.front().bytes;
         const ssize_t n = ::write(m_master, bytes.constData(), size_t(bytes.size()));
         // n < 0: the host has stopped reading (the frame is lost, as on a
