@@ -138,6 +138,16 @@ void printOnOff(const link::OnOffSchedule &schedule)
     }
 }
 
+// Prints what was read, or reports why nothing was.
+template <class T>
+int printRead(const link::LinkResult<T> &read, void (*print)(const T &))
+{
+    if (!read.status.ok())
+        return report(read.status);
+    print(read.value);
+    return 0;
+}
+
 } // namespace
 
 // `bright get|set`: the daily brightness schedule.
@@ -145,13 +155,8 @@ int runBright(const QStringList &args)
 {
     const QString verb = args.value(0);
     link::SystemLink system;
-    if (verb == QLatin1String("get") && args.size() == 1) {
-        const auto read = link::ReadBrightnessSchedule(system.context());
-        if (!read.status.ok())
-            return report(read.status);
-        printBrightness(read.value);
-        return 0;
-    }
+    if (verb == QLatin1String("get") && args.size() == 1)
+        return printRead(link::ReadBrightnessSchedule(system.context()), printBrightness);
     if (verb != QLatin1String("set"))
         return usageError(kBrightUsage);
     const auto schedule = parseBrightness(args.mid(1));
@@ -165,13 +170,8 @@ int runOnOff(const QStringList &args)
 {
     const QString verb = args.value(0);
     link::SystemLink system;
-    if (verb == QLatin1String("get") && args.size() == 1) {
-        const auto read = link::ReadOnOffSchedule(system.context());
-        if (!read.status.ok())
-            return report(read.status);
-        printOnOff(read.value);
-        return 0;
-    }
+    if (verb == QLatin1String("get") && args.size() == 1)
+        return printRead(link::ReadOnOffSchedule(system.context()), printOnOff);
     if (verb != QLatin1String("set") || args.size() < 2)
         return usageError(kOnOffUsage);
     QString error;

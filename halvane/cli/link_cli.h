@@ -21,6 +21,9 @@ int report(const link::LinkStatus &status);
 // "HH:MM" with HH 0..23 and MM 0..59.
 std::optional<link::ClockTime> parseClockTime(const QString &text);
 
+// The details of the device commands for `halvane-cli help`.
+QString deviceHelp();
+
 // Prints `usage` as the error of a command used wrongly; returns 2.
 int usageError(const QString &usage);
 

@@ -2,6 +2,7 @@
 // preview export for terminals and scripts.
 
 #include "halvane/cli/commands.h"
+#include "halvane/cli/link_cli.h"
 
 #include "common/app_dir.h"
 
@@ -56,6 +57,7 @@ void printUsage()
     for (const Command &c : kCommands)
         out() << "  " << QString::fromLatin1(c.name).leftJustified(12) << c.summary << "\n";
     out() << "  " << QStringLiteral("help").leftJustified(12) << "this text\n";
+    out() << deviceHelp();
     out().flush();
 }
 

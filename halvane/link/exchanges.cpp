@@ -68,4 +68,11 @@ LinkStatus FindCross(const LinkContext &link)
     return LinkStatus::success(kTextFindCross);
 }
 
+LinkStatus FindCrossAtAddress(const LinkContext &link, const AddressBook &book)
+{
+    if (const common::Status stored = storeAddressBook(link.iniPath(), book); !stored)
+        return LinkStatus::failure(LinkStatus::Code::Failed, stored.message);
+    return FindCross(link);
+}
+
 } // namespace halvane::link

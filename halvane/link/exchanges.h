@@ -1,5 +1,6 @@
 #pragma once
 
+#include "halvane/link/address_book.h"
 #include "halvane/link/frame.h"
 #include "halvane/link/link_status.h"
 #include "halvane/link/port_link.h"
@@ -49,5 +50,9 @@ int resolutionFromVersion(QByteArrayView version);
 // "Find cross!" and FIND = 1 when the cross answers, "Can't find cross!" when
 // it does not, "Can't Open Com Port!" when the port does not open.
 LinkStatus FindCross(const LinkContext &link);
+
+// The Search Cross dialog's "Search cross": stores the four addresses and the
+// marked row as OK does, then FindCross with the address now current.
+LinkStatus FindCrossAtAddress(const LinkContext &link, const AddressBook &book);
 
 } // namespace halvane::link

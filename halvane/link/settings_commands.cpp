@@ -67,6 +67,24 @@ LinkResult<QByteArray> readCallCrossData(const LinkContext &link, Address4Fallba
     return {LinkStatus::success(), reply.data(offset + length).sliced(offset).toByteArray()};
 }
 
+// Sends a schedule once its check has passed.
+LinkStatus sendChecked(const LinkContext &link, const common::Status &check, std::uint8_t code,
+                       const QByteArray &data, const QString &successText)
+{
+    if (!check)
+        return LinkStatus::failure(Code::BadValue, check.message);
+    return sendOnly(link, Address4Fallback::EF, code, data, successText);
+}
+
+// What the dialog shows for the schedule bytes of a call cross reply.
+template <class T>
+LinkResult<T> decoded(const LinkResult<QByteArray> &data, T (*decode)(QByteArrayView, bool *))
+{
+    if (!data.status.ok())
+        return {data.status, {}};
+    return {data.status, decode(data.value, nullptr)};
+}
+
 } // namespace
 
 LinkResult<QDateTime> SetCrossClock(const LinkContext &link)
@@ -82,36 +100,30 @@ LinkResult<QDateTime> SetCrossClock(const LinkContext &link)
 
 LinkStatus SetBrightnessSchedule(const LinkContext &link, const BrightnessSchedule &schedule)
 {
-    if (const common::Status valid = validateBrightness(schedule); !valid)
-        return LinkStatus::failure(Code::BadValue, valid.message);
-    return sendOnly(link, Address4Fallback::EF, kCmdSetBrightness, encodeBrightness(schedule),
-                    kTextBrightnessSet);
+    const common::Status check = validateBrightness(schedule);
+    return sendChecked(link, check, kCmdSetBrightness, check ? encodeBrightness(schedule) : QByteArray(),
+                       kTextBrightnessSet);
 }
 
 LinkResult<BrightnessSchedule> ReadBrightnessSchedule(const LinkContext &link)
 {
-    const auto data = readCallCrossData(link, Address4Fallback::EF, kBrightnessReadWaitMs,
-                                        kBrightnessReadSize, 0, kBrightnessBytes);
-    if (!data.status.ok())
-        return {data.status, {}};
-    return {data.status, decodeBrightness(data.value)};
+    return decoded(readCallCrossData(link, Address4Fallback::EF, kBrightnessReadWaitMs,
+                                     kBrightnessReadSize, 0, kBrightnessBytes),
+                   decodeBrightness);
 }
 
 LinkStatus SetOnOffSchedule(const LinkContext &link, const OnOffSchedule &schedule)
 {
-    if (const common::Status valid = validateOnOff(schedule); !valid)
-        return LinkStatus::failure(Code::BadValue, valid.message);
-    return sendOnly(link, Address4Fallback::EF, kCmdSetOnOff, encodeOnOff(schedule),
-                    kTextOnOffSet);
+    const common::Status check = validateOnOff(schedule);
+    return sendChecked(link, check, kCmdSetOnOff, check ? encodeOnOff(schedule) : QByteArray(),
+                       kTextOnOffSet);
 }
 
 LinkResult<OnOffSchedule> ReadOnOffSchedule(const LinkContext &link)
 {
-    const auto data = readCallCrossData(link, Address4Fallback::FF, kOnOffReadWaitMs,
-                                        kOnOffReadSize, kOnOffReplyOffset, kOnOffBytes);
-    if (!data.status.ok())
-        return {data.status, {}};
-    return {data.status, decodeOnOff(data.value)};
+    return decoded(readCallCrossData(link, Address4Fallback::FF, kOnOffReadWaitMs, kOnOffReadSize,
+                                     kOnOffReplyOffset, kOnOffBytes),
+                   decodeOnOff);
 }
 
 LinkStatus SetCrossParameters(const LinkContext &link, int frameDots, int timeZone,

@@ -12,6 +12,32 @@ constexpr qsizetype kMaxBody = 4 + 1 + 4099 + 1;
 constexpr qsizetype kMinBody = 4 + 1 + 1;
 constexpr std::uint8_t kAA = 0xAA;
 
+// Unstuffs from `i` up to the trailer AA AA; `i` ends after the trailer.
+FrameReader::Parse unstuff(QByteArrayView buf, qsizetype &i, QByteArray &body)
+{
+    for (;;) {
+        if (body.size() > kMaxBody)
+            return FrameReader::Parse::Broken;
+        if (i >= buf.size())
+            return FrameReader::Parse::Incomplete;
+        const std::uint8_t b = std::uint8_t(buf[i]);
+        if (b != kAA) {
+            body.append(char(b));
+            ++i;
+            continue;
+        }
+        if (i + 1 >= buf.size())
+            return FrameReader::Parse::Incomplete;
+        const std::uint8_t next = std::uint8_t(buf[i + 1]);
+        i += 2;
+        if (next == kAA)
+            return FrameReader::Parse::Frame; // the trailer
+        if (next != 0x0F)
+            return FrameReader::Parse::Broken;
+        body.append(char(kAA));
+    }
+}
+
 } // namespace
 
 std::vector<CommandFrame> FrameReader::feed(QByteArrayView bytes)
@@ -53,29 +79,9 @@ FrameReader::Parse FrameReader::parseAt(qsizetype start, CommandFrame &frame, qs
     for (qsizetype a = 0; a < kAddressSize; ++a)
         frame.destination[std::size_t(a)] = std::uint8_t(buf[i++]);
     QByteArray body;
-    for (;;) {
-        if (body.size() > kMaxBody)
-            return Parse::Broken;
-        if (i >= buf.size())
-            return Parse::Incomplete;
-        const std::uint8_t b = std::uint8_t(buf[i]);
-        if (b != kAA) {
-            body.append(char(b));
-            ++i;
-            continue;
-        }
-        if (i + 1 >= buf.size())
-            return Parse::Incomplete;
-        const std::uint8_t next = std::uint8_t(buf[i + 1]);
-        i += 2;
-        if (next == 0x0F) {
-            body.append(char(kAA));
-        } else if (next == kAA) {
-            break; // the trailer
-        } else {
-            return Parse::Broken;
-        }
-    }
+    const Parse unstuffed = unstuff(buf, i, body);
+    if (unstuffed != Parse::Frame)
+        return unstuffed;
     if (body.size() < kMinBody)
         return Parse::Broken;
     std::uint8_t checksum = 0x55;

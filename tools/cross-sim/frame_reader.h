@@ -35,8 +35,9 @@ public:
     // Frames dropped so far: bad stuffing, bad checksum, too long, too short.
     int rejected() const { return m_rejected; }
 
-private:
     enum class Parse { Frame, Incomplete, Broken };
+
+private:
     Parse parseAt(qsizetype start, CommandFrame &frame, qsizetype &end) const;
 
     QByteArray m_buffer;

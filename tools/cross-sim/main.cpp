@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <csignal>
@@ -46,7 +47,8 @@ const char kDescription[] =
     "Frames to other addresses or at another rate get no answer.\n\n"
     "The state folder holds settings.ini (the latest settings as hex bytes),\n"
     "memory.bin (the memory) and commands.log (one line per frame received);\n"
-    "a restarted cross-sim takes the settings and memory over.\n\n"
+    "a restarted cross-sim takes the settings and memory over. Each frame received\n"
+    "is also printed on standard output.\n\n"
     "Signals: SIGUSR1 sends the three self-test frames, a second apart;\n"
     "SIGINT or SIGTERM end it and remove the link.";
 
@@ -104,14 +106,14 @@ void addOptions(QCommandLineParser &p)
     p.setApplicationDescription(QString::fromLatin1(kDescription));
     p.addHelpOption();
     p.addOptions({
-        {QStringLiteral("state"), QStringLiteral("Folder for the cross's state."), QStringLiteral("DIR"), QStringLiteral("cross-sim-state")},
+        {QStringLiteral("state"), QStringLiteral("Folder for the cross's state (default: cross-sim-state)."), QStringLiteral("DIR"), QStringLiteral("cross-sim-state")},
         {QStringLiteral("link"), QStringLiteral("Link to create to the terminal device (default: DIR/tty of --state)."), QStringLiteral("PATH")},
         {QStringLiteral("port"), QStringLiteral("Also map COM<N> to the link in section PORTS of the Halvane.ini of the application folder (see --app-dir)."), QStringLiteral("N")},
         {QStringLiteral("app-dir"), QStringLiteral("Application folder for --port (default: this program's folder)."), QStringLiteral("DIR")},
-        {QStringLiteral("address"), QStringLiteral("The cross's address."), QStringLiteral("HEX8"), QStringLiteral("FFFFFFEF")},
-        {QStringLiteral("resolution"), QStringLiteral("48 or 64, reported in the version text; 0 names neither."), QStringLiteral("N"), QStringLiteral("48")},
+        {QStringLiteral("address"), QStringLiteral("The cross's address (default: FFFFFFEF)."), QStringLiteral("HEX8"), QStringLiteral("FFFFFFEF")},
+        {QStringLiteral("resolution"), QStringLiteral("48 or 64, reported in the version text; 0 names neither (default: 48)."), QStringLiteral("N"), QStringLiteral("48")},
         {QStringLiteral("version"), QStringLiteral("The eight version characters (instead of --resolution)."), QStringLiteral("TEXT")},
-        {QStringLiteral("baud"), QStringLiteral("The one rate the cross understands."), QStringLiteral("RATE"), QStringLiteral("9600")},
+        {QStringLiteral("baud"), QStringLiteral("The one rate the cross understands (default: 9600)."), QStringLiteral("RATE"), QStringLiteral("9600")},
         {QStringLiteral("silent"), QStringLiteral("Fault: answer nothing and keep nothing.")},
         {QStringLiteral("ignore-blocks"), QStringLiteral("Fault: drop the first N data blocks unanswered."), QStringLiteral("N"), QStringLiteral("0")},
         {QStringLiteral("reply-delay"), QStringLiteral("Fault: answer MS milliseconds late."), QStringLiteral("MS"), QStringLiteral("0")},
@@ -125,6 +127,28 @@ void mapPort(int port, const QString &link)
     common::WritePrivateProfileStringA(QStringLiteral("PORTS"), QStringLiteral("COM%1").arg(port),
                                        QFileInfo(link).absoluteFilePath(), ini);
     out() << "Mapped COM" << port << " in " << ini << "\n";
+}
+
+// Serves self-test requests and echoes each frame received until SIGINT or SIGTERM.
+void runUntilSignalled(cross_sim::PtyCross &cross)
+{
+    qsizetype printed = 0;
+    while (!g_quit) {
+        if (g_selfTest) {
+            g_selfTest = 0;
+            cross.requestSelfTest();
+        }
+        const QStringList lines = cross.withCross([&](const cross_sim::VirtualCross &c) {
+            const QStringList &log = c.state().log;
+            const qsizetype total = c.state().commandsSeen;
+            const qsizetype fresh = std::min<qsizetype>(total - printed, log.size());
+            printed = total;
+            return log.mid(log.size() - fresh);
+        });
+        for (const QString &line : lines)
+            out() << line << Qt::endl;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
 }
 
 } // namespace
@@ -157,24 +181,7 @@ int main(int argc, char **argv)
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGUSR1, onSignal);
-    qsizetype printed = 0;
-    while (!g_quit) {
-        if (g_selfTest) {
-            g_selfTest = 0;
-            cross.requestSelfTest();
-        }
-        // Echo what arrived, one line per frame.
-        const QStringList lines = cross.withCross([&](const cross_sim::VirtualCross &c) {
-            const QStringList &log = c.state().log;
-            const qsizetype total = c.state().commandsSeen;
-            const qsizetype fresh = std::min<qsizetype>(total - printed, log.size());
-            printed = total;
-            return log.mid(log.size() - fresh);
-        });
-        for (const QString &line : lines)
-            out() << line << Qt::endl;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    runUntilSignalled(cross);
     cross.stop();
     return 0;
 }

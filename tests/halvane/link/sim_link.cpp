@@ -23,7 +23,8 @@ qint64 SimLine::write(const QByteArray &bytes)
     m_written.push_back(bytes);
     if (m_cross)
         for (const cross_sim::Outgoing &o : m_cross->receive(bytes, m_baud))
-            m_due.push_back({m_clock.tickMs() + std::uint32_t(o.delayMs), o.bytes, m_cross->config().baudRate});
+            m_due.push_back({m_clock.tickMs() + std::uint32_t(o.delayMs), m_noise + o.bytes,
+                             m_cross->config().baudRate});
     return bytes.size();
 }
 

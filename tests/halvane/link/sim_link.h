@@ -39,6 +39,8 @@ public:
     cross_sim::VirtualCross *cross() { return m_cross.get(); }
     // Bytes that arrive at the host right now (noise, stray replies).
     void inject(const QByteArray &bytes) { m_input += bytes; }
+    // Bytes that arrive just before every answer of the cross (line noise).
+    void noiseBeforeAnswers(const QByteArray &bytes) { m_noise = bytes; }
     // Frames the cross sends on its own, starting `afterMs` from now.
     void crossSends(const std::vector<cross_sim::Outgoing> &frames, int afterMs);
     // The device vanishes: writes and the output queue report errors.
@@ -65,6 +67,7 @@ private:
     std::unique_ptr<cross_sim::VirtualCross> m_cross;
     std::vector<Due> m_due;
     QByteArray m_input;
+    QByteArray m_noise;
     std::vector<QByteArray> m_written;
     int m_baud = 0;
     bool m_unplugged = false;

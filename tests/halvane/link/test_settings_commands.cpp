@@ -145,6 +145,29 @@ TEST_F(SettingsCommandsTest, VersionAndFindCross)
     EXPECT_EQ(ReadMcuVersion(link()).status.code, Code::NoReply);
 }
 
+TEST_F(SettingsCommandsTest, StrayBytesBeforeAReplyMatterOnlyWhenTheDataNoLongerFits)
+{
+    setIni("ADDRESS4=EF\n");
+    m_line->noiseBeforeAnswers(hex("55AA55").repeated(5) + hex("FF")); // 16 bytes
+    EXPECT_TRUE(ReadOnOffSchedule(link()).status.ok()) << "on/off data ends at byte 100 of 100";
+    m_line->noiseBeforeAnswers(QByteArray(17, char(0x55)));
+    EXPECT_EQ(ReadOnOffSchedule(link()).status.code, Code::NoReply) << "it would reach past the read";
+    EXPECT_TRUE(ReadBrightnessSchedule(link()).status.ok()) << "12 data bytes still fit in 50";
+}
+
+TEST_F(SettingsCommandsTest, SearchCrossButtonStoresThenFinds)
+{
+    AddressBook book;
+    book.rows = {QStringLiteral("FFFFFFEF"), QStringLiteral("12AB34CD"), QString(), QString()};
+    book.current = 1;
+    EXPECT_EQ(FindCrossAtAddress(link(), book).code, Code::NoReply);
+    EXPECT_EQ(readAddressBook(ini()).current, 1) << "stored before the exchange";
+    book.current = 0;
+    EXPECT_EQ(FindCrossAtAddress(link(), book).code, Code::Ok);
+    ASSERT_EQ(m_line->written().size(), 2u);
+    EXPECT_EQ(m_line->written()[0], hex("555555555555 00 12AB34CD FFFFFFFD C3 94 AAAA"));
+}
+
 TEST_F(SettingsCommandsTest, AddressBookIsStoredAsTheDialogDoes)
 {
     AddressBook book = readAddressBook(ini());
