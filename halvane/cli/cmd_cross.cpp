@@ -6,7 +6,6 @@
 #include "halvane/link/settings_commands.h"
 #include "halvane/project/halvane_config.h"
 
-#include <map>
 
 namespace halvane::cli {
 
@@ -31,12 +30,60 @@ const QString kParamsUsage = QStringLiteral(
     "params set [--resolution 48|64] [--dots 0-3] [--zone TEXT] [--factor N]"
     "   (TEXT: Zone 0, E1..E11, E12&W12, W11..W1; N: -10..+10)");
 
-// Options as given: "--name value" or "--name=value".
-std::optional<std::map<QString, QString>> parseOptions(const QStringList &args)
+constexpr int kNotGiven = -100;
+
+// What `params set` was asked to do; kNotGiven for an option not given.
+struct ParamsRequest {
+    int resolution = kNotGiven; // 48 or 64
+    int dots = kNotGiven;       // 0..3
+    int zone = kNotGiven;       // time zone list position
+    int factor = kNotGiven;     // -10..+10
+
+    bool sendsToCross() const { return zone != kNotGiven || factor != kNotGiven; }
+};
+
+// A number in min..max, or kNotGiven.
+int parseInt(const QString &text, int min, int max)
 {
-    static const QStringList kNames{QStringLiteral("--resolution"), QStringLiteral("--dots"),
-                                    QStringLiteral("--zone"), QStringLiteral("--factor")};
-    std::map<QString, QString> options;
+    bool ok = false;
+    const int v = text.toInt(&ok); // takes a leading '+' as well
+    return ok && v >= min && v <= max ? v : kNotGiven;
+}
+
+int zonePosition(const QString &text)
+{
+    const QStringList &names = link::timeZoneNames();
+    for (int i = 0; i < int(names.size()); ++i)
+        if (names.at(i).compare(text.simplified(), Qt::CaseInsensitive) == 0)
+            return i;
+    return kNotGiven;
+}
+
+// Sets the field of option `name` from `value`; false for an unknown,
+// repeated or invalid option.
+bool takeOption(ParamsRequest &r, const QString &name, const QString &value)
+{
+    int *field = name == QLatin1String("--resolution") ? &r.resolution
+                 : name == QLatin1String("--dots")     ? &r.dots
+                 : name == QLatin1String("--zone")     ? &r.zone
+                 : name == QLatin1String("--factor")   ? &r.factor
+                                                       : nullptr;
+    if (!field || *field != kNotGiven)
+        return false;
+    if (field == &r.resolution)
+        *field = value == QLatin1String("48") || value == QLatin1String("64") ? value.toInt() : kNotGiven;
+    else if (field == &r.dots)
+        *field = parseInt(value, 0, 3);
+    else if (field == &r.zone)
+        *field = zonePosition(value);
+    else
+        *field = parseInt(value, -10, 10);
+    return *field != kNotGiven;
+}
+
+// Options as given: "--name value" or "--name=value"; at least one.
+bool parseParams(const QStringList &args, ParamsRequest &r)
+{
     for (qsizetype i = 0; i < args.size(); ++i) {
         QString name = args.at(i);
         QString value;
@@ -46,29 +93,12 @@ std::optional<std::map<QString, QString>> parseOptions(const QStringList &args)
         } else if (i + 1 < args.size()) {
             value = args.at(++i);
         } else {
-            return std::nullopt;
+            return false;
         }
-        if (!kNames.contains(name) || options.count(name))
-            return std::nullopt;
-        options[name] = value;
+        if (!takeOption(r, name, value))
+            return false;
     }
-    return options;
-}
-
-std::optional<int> parseInt(const QString &text, int min, int max)
-{
-    bool ok = false;
-    const int v = text.toInt(&ok); // takes a leading '+' as well
-    return ok && v >= min && v <= max ? std::optional(v) : std::nullopt;
-}
-
-std::optional<int> zonePosition(const QString &text)
-{
-    const QStringList &names = link::timeZoneNames();
-    for (int i = 0; i < int(names.size()); ++i)
-        if (names.at(i).compare(text.simplified(), Qt::CaseInsensitive) == 0)
-            return i;
-    return std::nullopt;
+    return !args.isEmpty();
 }
 
 // A list position stored in Halvane.ini, or the default when it names no entry.
@@ -84,38 +114,28 @@ int storedPosition(const QString &ini, const char *key, int defaultValue, int co
 // with --zone or --factor the parameters go to the cross.
 int runParams(const QStringList &args)
 {
-    const auto options = args.value(0) == QLatin1String("set") ? parseOptions(args.mid(1)) : std::nullopt;
-    if (!options || options->empty())
+    ParamsRequest r;
+    if (args.value(0) != QLatin1String("set") || !parseParams(args.mid(1), r))
         return usageError(kParamsUsage);
-    auto given = [&](const char *name) { return options->count(QString::fromLatin1(name)) > 0; };
-    auto value = [&](const char *name) { return options->at(QString::fromLatin1(name)); };
-    const auto resolution = given("--resolution") ? parseInt(value("--resolution"), 48, 64) : std::nullopt;
-    const auto dots = given("--dots") ? parseInt(value("--dots"), 0, 3) : std::nullopt;
-    const auto zone = given("--zone") ? zonePosition(value("--zone")) : std::nullopt;
-    const auto factor = given("--factor") ? parseInt(value("--factor"), -10, 10) : std::nullopt;
-    if ((given("--resolution") && (!resolution || (*resolution != 48 && *resolution != 64)))
-        || (given("--dots") && !dots) || (given("--zone") && !zone) || (given("--factor") && !factor))
-        return usageError(kParamsUsage);
-
     const QString ini = halvaneIniPath();
-    if (resolution) {
-        writeBootInt(ini, kKeyCrossStyle, *resolution == 64 ? kCrossStyle64 : kCrossStyle48);
-        out() << "Cross resolution: " << *resolution << " x " << *resolution << "\n";
+    if (r.resolution != kNotGiven) {
+        writeBootInt(ini, kKeyCrossStyle, r.resolution == 64 ? kCrossStyle64 : kCrossStyle48);
+        out() << "Cross resolution: " << r.resolution << " x " << r.resolution << "\n";
     }
-    if (dots) {
-        writeBootInt(ini, kKeyHarnessFrameDots, *dots);
-        out() << "Harness frame dots: " << *dots << "\n";
+    if (r.dots != kNotGiven) {
+        writeBootInt(ini, kKeyHarnessFrameDots, r.dots);
+        out() << "Harness frame dots: " << r.dots << "\n";
     }
-    if (!zone && !factor)
+    if (!r.sendsToCross())
         return 0;
     // What is not given is sent as the Parameters dialog shows it on opening.
-    const int sendDots = common::CrossGeometry::clampFrameDots(readBootInt(ini, kKeyHarnessFrameDots, 0));
-    const int sendZone = zone ? *zone : storedPosition(ini, kKeyTimeZone, 0, link::kTimeZoneCount);
-    const int sendFactor = factor ? 10 - *factor
-                                  : storedPosition(ini, kKeyTempFactor, kDefaultTempFactor,
-                                                   link::kTempFactorCount);
+    const int dots = common::CrossGeometry::clampFrameDots(readBootInt(ini, kKeyHarnessFrameDots, 0));
+    const int zone = r.zone != kNotGiven ? r.zone : storedPosition(ini, kKeyTimeZone, 0, link::kTimeZoneCount);
+    const int factor = r.factor != kNotGiven
+                           ? 10 - r.factor
+                           : storedPosition(ini, kKeyTempFactor, kDefaultTempFactor, link::kTempFactorCount);
     link::SystemLink system;
-    return report(link::SetCrossParameters(system.context(), sendDots, sendZone, sendFactor));
+    return report(link::SetCrossParameters(system.context(), dots, zone, factor));
 }
 
 // `version`: the cross's eight version characters.
@@ -141,12 +161,11 @@ int runTest(const QStringList &args)
     constexpr int kDefaultTimeoutS = 10;
     int timeout = kDefaultTimeoutS;
     if (!args.isEmpty()) {
-        const auto t = args.size() == 2 && args.first() == QLatin1String("--timeout")
-                           ? parseInt(args.at(1), 1, 3600)
-                           : std::nullopt;
-        if (!t)
+        timeout = args.size() == 2 && args.first() == QLatin1String("--timeout")
+                      ? parseInt(args.at(1), 1, 3600)
+                      : kNotGiven;
+        if (timeout == kNotGiven)
             return usageError(QStringLiteral("test [--timeout S]   (S = 1..3600 seconds, default 10)"));
-        timeout = *t;
     }
     link::SystemLink system;
     return report(link::RunCrossTest(system.context(), nullptr, timeout * 1000));
