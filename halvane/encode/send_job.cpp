@@ -60,6 +60,12 @@ RegionTexts textsOf(Region region)
     return {kTextSendingText, "Sending No%1 Section Text Error!"};
 }
 
+QString failedText(const RegionTexts &texts, int index)
+{
+    const QString text = QString::fromLatin1(texts.failed);
+    return text.contains(QLatin1String("%1")) ? text.arg(index) : text;
+}
+
 // Block `index` of `image`: up to 4096 bytes (the frame pads them with zeros).
 QByteArrayView blockBytes(const Image &image, int index)
 {
@@ -143,7 +149,7 @@ SendResult SendJob::sendImages(link::CrossPort &port, const SendImages &images)
                 link::ReadCrossAddress(m_link.iniPath(), Address4Fallback::EF), code,
                 link::dataBlockPayload(region.firstBlock() + i, blockBytes(image, i)));
             if (!writeBlock(port, frame))
-                return {Outcome::BlockFailed, QString::fromLatin1(texts.failed).arg(i)};
+                return {Outcome::BlockFailed, failedText(texts, i)};
             m_link.clock->sleepMs(kBlockPauseMs);
         }
     }

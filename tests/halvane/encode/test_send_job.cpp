@@ -297,3 +297,12 @@ TEST_F(SendJobTest, Address4FallBacks)
     EXPECT_EQ(w[1].mid(7, 4), hex("FFFFFFEF"));
     EXPECT_EQ(w[2].mid(7, 4), hex("FFFFFFEF"));
 }
+
+// The least time a block takes, for the command line's time left:
+// 5 x (20 + 50) + 1000 + 1000 ms and 4118 bytes of 10 bits on the line.
+TEST(SendPacing, NominalBlockTime)
+{
+    EXPECT_EQ(nominalBlockMs(9600), 2350 + 4289);
+    EXPECT_EQ(nominalBlockMs(115200), 2350 + 357);
+    EXPECT_EQ(nominalBlockMs(0), 2350);
+}
