@@ -94,6 +94,13 @@ void StateFolder::saveConfig(const CrossConfig &config)
                                        QString::number(config.baudRate), ini);
 }
 
+QByteArray StateFolder::savedVersion() const
+{
+    return common::GetPrivateProfileStringA(kSectionCross, QStringLiteral("VERSION"), QString(), kValueSize,
+                                            path(kSettingsFile))
+        .toLatin1();
+}
+
 void StateFolder::saveSettings(const CrossState &state)
 {
     const QString ini = path(kSettingsFile);

@@ -61,6 +61,8 @@ public:
     void saveBlock(const CrossState &state, qsizetype offset);
     void saveMemory(const CrossState &state);
     void appendLog(const QString &line);
+    // The version characters saved by saveConfig(), or "" when none were.
+    QByteArray savedVersion() const;
 
     QString path(const QString &name) const;
 

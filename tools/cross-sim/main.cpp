@@ -3,6 +3,8 @@
 
 #include "common/app_dir.h"
 #include "common/profile.h"
+#include "halvane/link/exchanges.h"
+#include "tools/cross-sim/memory_view.h"
 #include "tools/cross-sim/pty_cross.h"
 
 #include <QCommandLineParser>
@@ -118,6 +120,7 @@ void addOptions(QCommandLineParser &p)
         {QStringLiteral("ignore-blocks"), QStringLiteral("Fault: drop the first N data blocks unanswered."), QStringLiteral("N"), QStringLiteral("0")},
         {QStringLiteral("reply-delay"), QStringLiteral("Fault: answer MS milliseconds late."), QStringLiteral("MS"), QStringLiteral("0")},
         {QStringLiteral("self-test"), QStringLiteral("Send a self-test frame every second (as a cross in test mode).")},
+        {QStringLiteral("show"), QStringLiteral("Do not start: show what the memory of the state folder holds (the TOC in words) and write it into DIR as toc.txt, animation-NN.gif and text-NN.png. The cross's size comes from --resolution when given, else from the state folder."), QStringLiteral("DIR")},
     });
 }
 
@@ -151,6 +154,25 @@ void runUntilSignalled(cross_sim::PtyCross &cross)
     }
 }
 
+// --show: what arrived, from the state folder's memory.
+int showState(const QString &state, const QString &outDir, int resolution)
+{
+    const cross_sim::StateFolder folder(state);
+    QFile memory(folder.path(QStringLiteral("memory.bin")));
+    if (!memory.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("no memory in %1 (%2)").arg(state, memory.errorString()));
+    if (resolution == 0)
+        resolution = halvane::link::resolutionFromVersion(folder.savedVersion());
+    const int side = resolution == 64 ? 64 : 48;
+    const cross_sim::MemoryView view = cross_sim::readMemoryView(memory.readAll(), side);
+    for (const QString &line : cross_sim::describeMemoryView(view))
+        out() << line << "\n";
+    if (const common::Status s = cross_sim::writeMemoryView(view, outDir); !s)
+        return fail(s.message);
+    out() << "Written to " << QDir(outDir).absolutePath() << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -164,6 +186,10 @@ int main(int argc, char **argv)
     Options options;
     if (const QString error = parse(parser, options); !error.isEmpty())
         return fail(error);
+
+    if (parser.isSet(QStringLiteral("show")))
+        return showState(options.state, parser.value(QStringLiteral("show")),
+                         parser.isSet(QStringLiteral("resolution")) ? parser.value(QStringLiteral("resolution")).toInt() : 0);
 
     cross_sim::PtyCross cross(options.config);
     if (const common::Status s = cross.useStateFolder(options.state); !s)
