@@ -105,6 +105,9 @@ public:
     QImage renderSquare(int i, int side) const;
 
 private:
+    void loadGif(const QByteArray &data);
+    void loadSingle(const QByteArray &data);
+
     struct Data;
     std::unique_ptr<Data> m_d;
 };
