@@ -15,5 +15,6 @@ QTextStream &err();
 int fail(const QString &message, int status = 1);
 
 int runInfo(const QStringList &args);
+int runDecode(const QStringList &args);
 
 } // namespace halvane::cli

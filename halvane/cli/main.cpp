@@ -39,6 +39,7 @@ struct Command {
 // One row per command; keep the names stable, scripts rely on them.
 const Command kCommands[] = {
     {"info", runInfo, "the cross geometry and the settings of Halvane.ini"},
+    {"decode", runDecode, "FILE [--out DIR]: frames, delays and disposal of a picture"},
 };
 
 void printUsage()
