@@ -90,6 +90,10 @@ inline QByteArray build(int width, int height, const std::vector<QRgb> &global, 
                 line[size_t(x)] = f.pixels[size_t(y * f.rect.width() + x)];
             EGifPutLine(gif, line.data(), f.rect.width());
         }
+        // giflib 5.2 drops (and leaks) a frame's local table when the next
+        // frame has none; the table is no longer needed once the rows are out.
+        GifFreeMapObject(gif->Image.ColorMap);
+        gif->Image.ColorMap = nullptr;
     }
     EGifCloseFile(gif, nullptr);
     return out;
