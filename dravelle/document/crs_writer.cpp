@@ -145,7 +145,12 @@ common::Status writeCrsFile(const QString &path, int resolution, const std::vect
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return common::Status::failure(tr("The file %1 cannot be written: %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // Flushed and checked before the commit: Qt 6.4's commit() does not see a
+    // failure of the final flush and would put a cut file in place of the old
+    // one. Without a commit the temporary file is discarded.
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return common::Status::failure(tr("The file %1 cannot be written: %2").arg(path, file.errorString()));
+    if (!file.commit())
         return common::Status::failure(tr("The file %1 cannot be written: %2").arg(path, file.errorString()));
     return common::Status::success();
 }
