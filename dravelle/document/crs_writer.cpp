@@ -1,11 +1,11 @@
 #include "dravelle/document/crs_writer.h"
 
+#include "common/atomic_save.h"
 #include "common/cross_geometry.h"
 
 #include <gif_lib.h>
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <memory>
@@ -142,16 +142,9 @@ common::Status writeCrsFile(const QString &path, int resolution, const std::vect
     const QByteArray bytes = encodeCrs(resolution, pages);
     if (bytes.isEmpty())
         return common::Status::failure(tr("The animation could not be encoded as a GIF."));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return common::Status::failure(tr("The file %1 cannot be written: %2").arg(path, file.errorString()));
-    // Flushed and checked before the commit: Qt 6.4's commit() does not see a
-    // failure of the final flush and would put a cut file in place of the old
-    // one. Without a commit the temporary file is discarded.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return common::Status::failure(tr("The file %1 cannot be written: %2").arg(path, file.errorString()));
-    if (!file.commit())
-        return common::Status::failure(tr("The file %1 cannot be written: %2").arg(path, file.errorString()));
+    const common::Status saved = common::saveAtomically(path, bytes);
+    if (!saved)
+        return common::Status::failure(tr("The file %1 cannot be written: %2").arg(path, saved.message));
     return common::Status::success();
 }
 
