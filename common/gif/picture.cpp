@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kShortDelayMs = 100;
 constexpr int kShortestDelayField = 5;
+constexpr qint64 kReadPiece = 1024 * 1024;
 
 QString tr(const char *text)
 {
@@ -87,11 +88,19 @@ Picture Picture::fromFile(const QString &path)
         picture.m_d->error = tr("The file %1 cannot be opened: %2").arg(path, file.errorString());
         return picture;
     }
-    if (file.size() > kMaxFileBytes) {
+    // Read in pieces up to the limit: a device or pipe may have no end.
+    QByteArray data;
+    while (data.size() <= kMaxFileBytes && file.size() <= kMaxFileBytes) {
+        const QByteArray piece = file.read(kReadPiece);
+        if (piece.isEmpty())
+            break;
+        data += piece;
+    }
+    if (data.size() > kMaxFileBytes || file.size() > kMaxFileBytes) {
         picture.m_d->error = tr("The file %1 is too large to be a picture for the cross.").arg(path);
         return picture;
     }
-    return fromData(file.readAll());
+    return fromData(data);
 }
 
 Picture Picture::fromData(const QByteArray &data)

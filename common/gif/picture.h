@@ -42,7 +42,7 @@ public:
     // are refused with a message instead of being decoded.
     static constexpr qint64 kMaxPixels = 16 * 1024 * 1024;
     // Files larger than this are refused unread.
-    static constexpr qint64 kMaxFileBytes = 256 * 1024 * 1024;
+    static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
     Picture();
     ~Picture();
