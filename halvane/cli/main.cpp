@@ -40,6 +40,7 @@ struct Command {
 const Command kCommands[] = {
     {"info", runInfo, "the cross geometry and the settings of Halvane.ini"},
     {"decode", runDecode, "FILE [--out DIR]: frames, delays and disposal of a picture"},
+    {"project", runProject, kProjectUsage},
 };
 
 void printUsage()
