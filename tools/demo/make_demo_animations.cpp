@@ -23,7 +23,8 @@ constexpr std::uint8_t kWhite = 7;
 std::vector<CrsPage> pages(int side, int count, int delayMs, std::uint8_t colour,
                            const std::function<bool(int, int, int)> &lit)
 {
-    std::vector<CrsPage> out(std::size_t(count));
+    std::vector<CrsPage> out;
+    out.resize(std::size_t(count));
     for (int p = 0; p < count; ++p) {
         out[std::size_t(p)].delayMs = delayMs;
         out[std::size_t(p)].colours.resize(std::size_t(side * side));
