@@ -1,6 +1,8 @@
 #include "dravelle/editor/dot_tools.h"
 #include "dravelle/editor/shape_tracing.h"
 
+#include "tests/dravelle/lit_dots.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -30,15 +32,6 @@ std::set<std::pair<int, int>> pointSet(const std::vector<QPoint> &points)
     for (QPoint p : points)
         s.insert({p.x(), p.y()});
     return s;
-}
-
-std::set<int> litDots(const DotPage &page)
-{
-    std::set<int> lit;
-    for (int i = 0; i < page.dotCount(); ++i)
-        if (page.colourAt(i) != 0)
-            lit.insert(i);
-    return lit;
 }
 
 class DotToolsTest : public ::testing::Test {

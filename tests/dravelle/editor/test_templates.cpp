@@ -1,5 +1,7 @@
 #include "dravelle/editor/templates.h"
 
+#include "tests/dravelle/lit_dots.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -11,15 +13,6 @@ namespace {
 
 const Template kAll[] = {Template::Diamond, Template::Cross, Template::Circumgyrate, Template::Circle,
                          Template::Rectangle};
-
-std::set<int> litDots(const DotPage &page)
-{
-    std::set<int> lit;
-    for (int i = 0; i < page.dotCount(); ++i)
-        if (page.colourAt(i) != 0)
-            lit.insert(i);
-    return lit;
-}
 
 bool isFullCross(const DotPage &page, int r)
 {
