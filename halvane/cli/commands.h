@@ -5,7 +5,8 @@
 
 // The commands of halvane-cli. Each takes the arguments after its own name and
 // returns the process exit status: 0 success, 1 the operation failed, 2 bad
-// usage, 3 the port could not be opened.
+// usage or a refused change, 3 the port or a file could not be opened, read
+// or written.
 namespace halvane::cli {
 
 QTextStream &out();
@@ -15,5 +16,9 @@ QTextStream &err();
 int fail(const QString &message, int status = 1);
 
 int runInfo(const QStringList &args);
+
+// The lines `help` prints for `project`.
+extern const char kProjectUsage[];
+int runProject(const QStringList &args);
 
 } // namespace halvane::cli

@@ -39,6 +39,7 @@ struct Command {
 // One row per command; keep the names stable, scripts rely on them.
 const Command kCommands[] = {
     {"info", runInfo, "the cross geometry and the settings of Halvane.ini"},
+    {"project", runProject, kProjectUsage},
 };
 
 void printUsage()

@@ -1,0 +1,74 @@
+#include "halvane/project/play_project_records.h"
+
+#include "common/cross_geometry.h"
+
+namespace halvane::project {
+
+std::optional<int> itemIndex(const QString &name)
+{
+    for (int i = 0; i < kItemCount; ++i)
+        if (name == QLatin1String(kItemKeywords[std::size_t(i)]))
+            return i;
+    return std::nullopt;
+}
+
+std::optional<int> textIndex(const QString &name)
+{
+    for (int i = 0; i < kTextCount; ++i)
+        if (name == QLatin1String(kTextKeywords[std::size_t(i)]))
+            return i;
+    return std::nullopt;
+}
+
+EntryKind entryKind(const QString &name)
+{
+    if (textIndex(name))
+        return EntryKind::Text;
+    if (const auto item = itemIndex(name))
+        return EntryKind(int(EntryKind::Hour) + *item);
+    return EntryKind::Animation;
+}
+
+QStringList speedChoices()
+{
+    return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+            QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("OFF")};
+}
+
+QStringList frameStyleChoices()
+{
+    return {QStringLiteral("None"),          QStringLiteral("One dot"),
+            QStringLiteral("Two dots"),      QStringLiteral("Move"),
+            QStringLiteral("Flash one dot"), QStringLiteral("Flash two dots")};
+}
+
+QStringList textSizeChoices()
+{
+    QStringList sizes;
+    for (int i = 0; i < kTextSizeCount; ++i)
+        sizes << QString::number(kSmallestTextSize + i);
+    return sizes;
+}
+
+int defaultTextSize(int harnessFrameDots)
+{
+    static constexpr int kSizeByFrameDots[] = {7, 5, 2, 0};
+    return kSizeByFrameDots[common::CrossGeometry::clampFrameDots(harnessFrameDots)];
+}
+
+PlayProjectData defaultProjectData(int harnessFrameDots)
+{
+    PlayProjectData data;
+    for (TextSettings &text : data.texts)
+        text.size = defaultTextSize(harnessFrameDots);
+    return data;
+}
+
+AnimationEntry defaultAnimationEntry(const QString &fileName)
+{
+    AnimationEntry entry;
+    entry.fileName = fileName;
+    return entry;
+}
+
+} // namespace halvane::project
