@@ -12,15 +12,16 @@
 #include <vector>
 
 using namespace halvane::encode;
+using halvane::project::TextSettings;
 
 namespace {
 
 const QStringList kFonts{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
                          QStringLiteral("Liberation Serif")};
 
-TextMessage benchText(int length)
+TextSettings benchText(int length)
 {
-    TextMessage m;
+    TextSettings m;
     const QString sentence = QStringLiteral("Welcome to the summer sale, everything must go! ");
     while (m.text.size() < length)
         m.text += sentence;
@@ -33,7 +34,7 @@ TextMessage benchText(int length)
 // characters) at the default size, on both crosses.
 void textRecords(benchmark::State &state)
 {
-    const TextMessage message = benchText(int(state.range(0)));
+    const TextSettings message = benchText(int(state.range(0)));
     const common::CrossGeometry geometry{int(state.range(1)), 0};
     std::vector<std::uint8_t> image(1 << 20);
     for (auto _ : state) {

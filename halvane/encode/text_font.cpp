@@ -51,16 +51,16 @@ double cellPerEm(const QFont &face)
 
 } // namespace
 
-CellFont textFont(const TextMessage &message, const QStringList &fontNames,
+CellFont textFont(const project::TextSettings &message, const QStringList &fontNames,
                   const common::CrossGeometry &geometry)
 {
     CellFont font;
     if (message.font >= 0 && message.font < fontNames.size())
         font.face = fontNames.at(message.font);
-    const int size = std::clamp(message.size, 0, kSizeCount - 1);
+    const int size = std::clamp(message.size, 0, project::kTextSizeCount - 1);
     font.cellHeight = geometry.barHeight() + size;
-    font.bold = message.bold;
-    font.italic = message.italic;
+    font.bold = message.bold != 0;
+    font.italic = message.italic != 0;
     return font;
 }
 
@@ -117,12 +117,12 @@ void drawTextLine(QImage &image, const QFont &font, const QString &text, int x, 
     painter.drawText(QPoint(x, top + QFontMetrics(font).ascent()), text);
 }
 
-QString lineText(const TextMessage &message)
+QString lineText(const project::TextSettings &message)
 {
-    return message.text.left(kMaxTextLength);
+    return message.text.left(project::kMaxTextLength);
 }
 
-int textTop(const TextMessage &message)
+int textTop(const project::TextSettings &message)
 {
     // No band is over 32 rows and no cell over 46: an offset of 1000 dots
     // either way already puts the whole cell outside any bitmap.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/cross_geometry.h"
+#include "halvane/project/play_project_records.h"
 
 #include <QFont>
 #include <QImage>
@@ -8,18 +9,6 @@
 #include <QStringList>
 
 namespace halvane::encode {
-
-// What the text renderings use of a text message: the fields of its
-// TextSettings record (text, font, bold, italic, size, offset, speed).
-struct TextMessage {
-    QString text;       // one line
-    int font = 2;       // 0-based position in the Fonts list of Halvane.ini
-    bool bold = false;
-    bool italic = false;
-    int size = 7;       // 0-based position in the Size list "16" .. "30"
-    int offset = 4;     // the glyphs move up by this many dots (down when negative)
-    int speed = 4;      // scroll speed 1..7
-};
 
 // A font as the cross's texts ask for it: a face name and the height of the
 // character cell (ascent + descent) in dots, not the height of the glyphs.
@@ -30,14 +19,11 @@ struct CellFont {
     bool italic = false;
 };
 
-inline constexpr int kSizeCount = 15;       // the Size list "16" .. "30"
-inline constexpr int kMaxTextLength = 255;  // the text field holds 255 characters and a NUL
-
 // The text font of a message: the face at position `font` of `fontNames`
 // (empty when there is no such position), cell height B + size, weight and
 // slant from the bold and italic fields. A size outside the Size list is
 // brought into it.
-CellFont textFont(const TextMessage &message, const QStringList &fontNames,
+CellFont textFont(const project::TextSettings &message, const QStringList &fontNames,
                   const common::CrossGeometry &geometry);
 
 // The caption font of the data messages: "Arial" bold, cell height 16 on a
@@ -68,11 +54,11 @@ int padToByte(int width);
 // end of its cell at x and the top of its cell at `top`.
 void drawTextLine(QImage &image, const QFont &font, const QString &text, int x, int top);
 
-// The message's text as it is drawn: at most 255 characters.
-QString lineText(const TextMessage &message);
+// The message's text as it is drawn: one line of at most 255 characters.
+QString lineText(const project::TextSettings &message);
 
 // The y at which the message's cell is drawn: -offset. Offsets beyond any
 // band and cell are held at a distance that still draws nothing.
-int textTop(const TextMessage &message);
+int textTop(const project::TextSettings &message);
 
 } // namespace halvane::encode

@@ -8,9 +8,6 @@ namespace halvane::encode {
 
 namespace {
 
-constexpr int kMinSpeed = 1;
-constexpr int kMaxSpeed = 7;
-
 void writeHeader(std::vector<std::uint8_t> &record, int bandHeight, int columns, int speed)
 {
     record[0] = 0x01;
@@ -18,7 +15,7 @@ void writeHeader(std::vector<std::uint8_t> &record, int bandHeight, int columns,
     record[2] = std::uint8_t(bandHeight);
     record[3] = std::uint8_t(columns >> 8);
     record[4] = std::uint8_t(columns & 0xFF);
-    record[5] = std::uint8_t(std::clamp(speed, kMinSpeed, kMaxSpeed) - 1);
+    record[5] = std::uint8_t(std::clamp(speed, project::kMinTextSpeed, project::kMaxTextSpeed) - 1);
     record[6] = 0x02;
     // bytes 7..15 are reserved and stay 0
 }
@@ -54,7 +51,7 @@ std::vector<std::uint8_t> packTextRecord(const QImage &textArea, int frameDots, 
     return record;
 }
 
-std::vector<std::uint8_t> textRecord(const TextMessage &message, const QStringList &fontNames,
+std::vector<std::uint8_t> textRecord(const project::TextSettings &message, const QStringList &fontNames,
                                      const common::CrossGeometry &geometry)
 {
     const QFont font = engineFont(textFont(message, fontNames, geometry));
@@ -68,7 +65,7 @@ std::vector<std::uint8_t> textRecord(const TextMessage &message, const QStringLi
     return packTextRecord(area, frameDots, band, message.speed);
 }
 
-AppendResult renderTextRecord(const TextMessage &message, const QStringList &fontNames,
+AppendResult renderTextRecord(const project::TextSettings &message, const QStringList &fontNames,
                               const common::CrossGeometry &geometry,
                               std::span<std::uint8_t> image, std::size_t size)
 {

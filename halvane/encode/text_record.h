@@ -33,12 +33,12 @@ inline constexpr int kTextRecordHeaderSize = 16;
 // The record of `message` on a cross of `geometry`, with the Fonts list
 // `fontNames` (halvane::project::readFontNames of Halvane.ini). A text longer
 // than 255 characters is cut there; a speed outside 1..7 is brought into it.
-std::vector<std::uint8_t> textRecord(const TextMessage &message, const QStringList &fontNames,
+std::vector<std::uint8_t> textRecord(const project::TextSettings &message, const QStringList &fontNames,
                                      const common::CrossGeometry &geometry);
 
 // Appends the record of `message` to the Text image at `size` (the send job's
 // "render text record"). Nothing is written when it does not fit.
-AppendResult renderTextRecord(const TextMessage &message, const QStringList &fontNames,
+AppendResult renderTextRecord(const project::TextSettings &message, const QStringList &fontNames,
                               const common::CrossGeometry &geometry,
                               std::span<std::uint8_t> image, std::size_t size);
 

@@ -4,7 +4,7 @@
 
 namespace halvane::encode {
 
-QImage renderScrollingStrip(const TextMessage &message, const QStringList &fontNames,
+QImage renderScrollingStrip(const project::TextSettings &message, const QStringList &fontNames,
                             const common::CrossGeometry &geometry)
 {
     const QFont font = engineFont(textFont(message, fontNames, geometry));
@@ -16,7 +16,7 @@ QImage renderScrollingStrip(const TextMessage &message, const QStringList &fontN
     return strip;
 }
 
-QImage renderThumbnailStrip(const TextMessage &message, const QStringList &fontNames,
+QImage renderThumbnailStrip(const project::TextSettings &message, const QStringList &fontNames,
                             const common::CrossGeometry &geometry)
 {
     const QFont font = engineFont(textFont(message, fontNames, geometry));
@@ -25,17 +25,20 @@ QImage renderThumbnailStrip(const TextMessage &message, const QStringList &fontN
     return strip;
 }
 
-QString captionText(DataMessage message, const QDateTime &now)
+QString captionText(project::EntryKind message, const QDateTime &now)
 {
     switch (message) {
-    case DataMessage::Hour:
+    case project::EntryKind::Hour:
         return now.toString(QStringLiteral("HH:mm"));
-    case DataMessage::Date:
+    case project::EntryKind::Date:
         return now.toString(QStringLiteral("dd/MM"));
-    case DataMessage::Temperature:
+    case project::EntryKind::Temperature:
         return QStringLiteral("+12\u00B0C");
-    case DataMessage::Humidity:
+    case project::EntryKind::Humidity:
         return QStringLiteral("88%");
+    case project::EntryKind::Animation:
+    case project::EntryKind::Text:
+        break;
     }
     return {};
 }
@@ -45,7 +48,7 @@ int captionTop(const common::CrossGeometry &geometry)
     return geometry.barHeight() == 32 ? 4 : 0;
 }
 
-QImage renderCaption(DataMessage message, const common::CrossGeometry &geometry,
+QImage renderCaption(project::EntryKind message, const common::CrossGeometry &geometry,
                      const QDateTime &now)
 {
     const QFont font = engineFont(captionFont(geometry));

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 using namespace halvane::encode;
+using halvane::project::EntryKind;
+using halvane::project::TextSettings;
 
 namespace {
 
@@ -38,9 +40,9 @@ bool rowLit(const QImage &image, int y)
     return false;
 }
 
-TextMessage text(const QString &s, int font = 2)
+TextSettings text(const QString &s, int font = 2)
 {
-    TextMessage m;
+    TextSettings m;
     m.text = s;
     m.font = font;
     m.offset = 0;
@@ -51,9 +53,9 @@ TextMessage text(const QString &s, int font = 2)
 
 TEST(TextFontChoice, FaceSizeWeightAndSlantFromTheMessage)
 {
-    TextMessage m = text(QString(), 0);
+    TextSettings m = text(QString(), 0);
     m.size = 7;
-    m.bold = true;
+    m.bold = 1;
     CellFont f = textFont(m, kFonts, {48, 0});
     EXPECT_EQ(f.face, QStringLiteral("Liberation Serif"));
     EXPECT_EQ(f.cellHeight, 23);
@@ -62,8 +64,8 @@ TEST(TextFontChoice, FaceSizeWeightAndSlantFromTheMessage)
 
     m.font = 2;
     m.size = 14;
-    m.bold = false;
-    m.italic = true;
+    m.bold = 0;
+    m.italic = 1;
     f = textFont(m, kFonts, {64, 0});
     EXPECT_EQ(f.face, QStringLiteral("Liberation Sans"));
     EXPECT_EQ(f.cellHeight, 46);
@@ -147,36 +149,39 @@ TEST(TextFont, UnknownOrEmptyFaceFallsBackSilently)
 TEST(Captions, TextsOfTheFourDataMessages)
 {
     const QDateTime morning(QDate(2024, 3, 7), QTime(9, 5, 59));
-    EXPECT_EQ(captionText(DataMessage::Hour, morning), QStringLiteral("09:05"));
-    EXPECT_EQ(captionText(DataMessage::Date, morning), QStringLiteral("07/03"));
+    EXPECT_EQ(captionText(EntryKind::Hour, morning), QStringLiteral("09:05"));
+    EXPECT_EQ(captionText(EntryKind::Date, morning), QStringLiteral("07/03"));
     const QDateTime evening(QDate(2024, 12, 31), QTime(23, 59));
-    EXPECT_EQ(captionText(DataMessage::Hour, evening), QStringLiteral("23:59"));
-    EXPECT_EQ(captionText(DataMessage::Date, evening), QStringLiteral("31/12"));
+    EXPECT_EQ(captionText(EntryKind::Hour, evening), QStringLiteral("23:59"));
+    EXPECT_EQ(captionText(EntryKind::Date, evening), QStringLiteral("31/12"));
     // Fixed samples whatever the cross measures; the degree sign is 0xB0.
-    EXPECT_EQ(captionText(DataMessage::Temperature, evening).toLatin1(),
+    EXPECT_EQ(captionText(EntryKind::Temperature, evening).toLatin1(),
               QByteArray("+12\xB0" "C"));
-    EXPECT_EQ(captionText(DataMessage::Humidity, morning), QStringLiteral("88%"));
+    EXPECT_EQ(captionText(EntryKind::Humidity, morning), QStringLiteral("88%"));
+    // Texts and animations have no caption.
+    EXPECT_TRUE(captionText(EntryKind::Text, morning).isEmpty());
+    EXPECT_TRUE(captionText(EntryKind::Animation, morning).isEmpty());
 }
 
 TEST(TextFont, CaptionIsCentredInTheBand)
 {
     const QDateTime now(QDate(2024, 3, 7), QTime(9, 5));
     for (int side : {48, 64}) {
-        const QImage caption = renderCaption(DataMessage::Hour, {side, 0}, now);
+        const QImage caption = renderCaption(EntryKind::Hour, {side, 0}, now);
         ASSERT_EQ(caption.size(), QSize(side, side - 32));
         const auto [first, last] = litColumns(caption);
         ASSERT_GE(first, 0);
         EXPECT_LE(std::abs(first - (side - 1 - last)), 3) << "side " << side;
     }
     // On a 64 cross the caption is drawn 4 rows down.
-    const QImage large = renderCaption(DataMessage::Humidity, {64, 0}, now);
+    const QImage large = renderCaption(EntryKind::Humidity, {64, 0}, now);
     for (int y = 0; y < 4; ++y)
         EXPECT_FALSE(rowLit(large, y));
 }
 
 TEST(TextFont, ScrollingStripStartsBeyondTheCross)
 {
-    TextMessage m = text(QStringLiteral("HELLO"), 2);
+    TextSettings m = text(QStringLiteral("HELLO"), 2);
     const QFont font = engineFont(textFont(m, kFonts, {48, 2}));
     const int w = measureText(font, m.text);
     const QImage strip = renderScrollingStrip(m, kFonts, {48, 2});
@@ -190,7 +195,7 @@ TEST(TextFont, ScrollingStripStartsBeyondTheCross)
 
 TEST(TextFont, ThumbnailStripShowsTheBeginning)
 {
-    TextMessage m = text(QStringLiteral("HELLO WORLD, A LONG TEXT"), 2);
+    TextSettings m = text(QStringLiteral("HELLO WORLD, A LONG TEXT"), 2);
     m.offset = 4;
     const QImage strip = renderThumbnailStrip(m, kFonts, {64, 0});
     ASSERT_EQ(strip.size(), QSize(64, 32));

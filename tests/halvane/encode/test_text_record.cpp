@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 using namespace halvane::encode;
+using halvane::project::EntryKind;
+using halvane::project::TextSettings;
 
 namespace {
 
@@ -18,9 +21,9 @@ common::CrossGeometry cross(int side, int frameDots = 0)
     return {side, frameDots};
 }
 
-TextMessage message(const QString &text, int size = 7, int offset = 0, int speed = 4)
+TextSettings message(const QString &text, int size = 7, int offset = 0, int speed = 4)
 {
-    TextMessage m;
+    TextSettings m;
     m.text = text;
     m.font = 0;
     m.size = size;
@@ -103,7 +106,7 @@ TEST(TextRecord, SpeedIsSentLessOne)
 TEST(TextRecord, A41DotTextTakesTwelveColumns)
 {
     // Find a text that is 41 dots wide in the font of a Text1 at size "23".
-    const TextMessage base = message(QString());
+    const TextSettings base = message(QString());
     const QFont font = engineFont(textFont(base, kFonts, cross(48)));
     QString text;
     for (int wide = 0; wide < 10 && text.isEmpty(); ++wide)
@@ -190,4 +193,27 @@ TEST(TextRecord, AppendedAtTheTextSizeOrRefused)
     EXPECT_EQ(r.size, 112u);
     EXPECT_EQ(image[112], 0xEE);
     EXPECT_EQ(image.back(), 0xEE);
+}
+
+TEST(TextRecord, WorkersRenderTheSameRecordsAsTheMainThread)
+{
+    // The play list thumbnails and the send job render texts on worker threads.
+    const common::CrossGeometry g = cross(64, 1);
+    std::vector<TextSettings> messages;
+    for (int i = 0; i < 4; ++i)
+        messages.push_back(message(QStringLiteral("Worker %1 says hello").arg(i), 3 * i, i - 1));
+    std::vector<std::vector<std::uint8_t>> expected;
+    for (const TextSettings &m : messages)
+        expected.push_back(textRecord(m, kFonts, g));
+
+    std::vector<std::vector<std::uint8_t>> results(messages.size());
+    std::vector<std::thread> workers;
+    for (std::size_t i = 0; i < messages.size(); ++i)
+        workers.emplace_back([&, i] {
+            for (int round = 0; round < 5; ++round)
+                results[i] = textRecord(messages[i], kFonts, g);
+        });
+    for (std::thread &w : workers)
+        w.join();
+    EXPECT_EQ(results, expected);
 }
