@@ -149,6 +149,17 @@ TEST(TextRecord, OffsetMovesTheGlyphsUp)
             ASSERT_EQ(dots(down2, c, r), r < 2 ? 0 : dots(at0, c, r - 2));
         }
     EXPECT_TRUE(rowLit(at4, 14));
+
+    // The cell's top is at y = -offset. Liberation Sans at the 23-dot cell is
+    // 21 px with an ascent of 19 (21 x 1854 / 2048, rounded up) and a cap
+    // height of 14 (21 x 1409 / 2048 = 14.4, hinted): "H" spans rows 5..18 of
+    // the cell, standing on the baseline at row 19.
+    const Bytes h0 = textRecord(message(QStringLiteral("H"), 7, 0), kFonts, {48, 0});
+    const Bytes h4 = textRecord(message(QStringLiteral("H"), 7, 4), kFonts, {48, 0});
+    for (int r = 0; r < 16; ++r) {
+        EXPECT_EQ(rowLit(h0, r), r >= 5) << "offset 0, row " << r;
+        EXPECT_EQ(rowLit(h4, r), r >= 1 && r <= 14) << "offset 4, row " << r;
+    }
 }
 
 TEST(TextRecord, WorkersRenderTheSameRecordsAsTheMainThread)
