@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/command_line.h"
 #include "common/status.h"
 #include "dravelle/editor/picture_import.h"
 
@@ -21,8 +22,8 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitFile = 3;
 
-QTextStream &out();
-QTextStream &err();
+using common::cli::err;
+using common::cli::out;
 
 // Prints "dravelle-cli: <message>" to stderr and returns `status`.
 int fail(const QString &message, int status);

@@ -3,38 +3,20 @@
 
 #include "dravelle/cli/commands.h"
 
-#include "common/app_dir.h"
+#include "common/command_line.h"
 
 #include <QGuiApplication>
 
 namespace dravelle::cli {
 
-QTextStream &out()
-{
-    static QTextStream s(stdout);
-    return s;
-}
-
-QTextStream &err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
 int fail(const QString &message, int status)
 {
-    err() << "dravelle-cli: " << message << "\n";
-    err().flush();
-    return status;
+    return common::cli::fail(QStringLiteral("dravelle-cli"), message, status);
 }
 
 namespace {
 
-struct Command {
-    const char *name;
-    int (*run)(const QStringList &args);
-    const char *usage;
-};
+using common::cli::Command;
 
 // One row per command; keep the names stable, scripts rely on them.
 const Command kCommands[] = {
@@ -53,7 +35,7 @@ void printUsage()
 {
     out() << "Usage: dravelle-cli [--app-dir DIR] COMMAND [ARGS]\n\nCommands:\n";
     for (const Command &c : kCommands)
-        out() << "  " << c.usage << "\n";
+        out() << "  " << c.summary << "\n";
     out() << "  help\n\n"
              "R is 48 or 64; without --res it comes from Dravelle.ini (RESOLUTION).\n"
              "Colours: Black, Red, Green, Blue, Yellow, Purple, Cyan, White.\n"
@@ -71,18 +53,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments();
-    QString error;
-    if (!common::takeAppDirArgument(args, &error))
-        return fail(error, kExitUsage);
-    args.removeFirst();
-    const QString command = args.isEmpty() ? QString() : args.takeFirst();
-    for (const Command &c : kCommands)
-        if (command == QLatin1String(c.name))
-            return c.run(args);
-    if (command.isEmpty() || command == QLatin1String("help") || command == QLatin1String("--help")) {
-        printUsage();
-        return command.isEmpty() ? kExitUsage : 0;
-    }
-    return fail(QStringLiteral("unknown command '%1' (see dravelle-cli help)").arg(command), kExitUsage);
+    return common::cli::runCommand(QStringLiteral("dravelle-cli"), QCoreApplication::arguments(),
+                                   kCommands, printUsage, kExitUsage);
 }

@@ -14,8 +14,11 @@ public:
         static int argc = 1;
         static char name[] = "cross-tests";
         static char *argv[] = {name, nullptr};
-        if (!QGuiApplication::instance())
+        if (!QGuiApplication::instance()) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
             m_app = new QGuiApplication(argc, argv);
+        }
     }
     void TearDown() override
     {

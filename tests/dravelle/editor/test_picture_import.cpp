@@ -3,7 +3,7 @@
 #include "dravelle/editor/import_worker.h"
 #include "dravelle/editor/picture_import.h"
 #include "tests/common/temp_dir.h"
-#include "tests/dravelle/editor/gui_environment.h"
+#include "tests/common/gui_application.h"
 
 using namespace dravelle::document;
 using namespace dravelle::editor;

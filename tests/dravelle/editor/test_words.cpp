@@ -1,5 +1,5 @@
 #include "dravelle/editor/words.h"
-#include "tests/dravelle/editor/gui_environment.h"
+#include "tests/common/gui_application.h"
 
 #include <QFontMetrics>
 
