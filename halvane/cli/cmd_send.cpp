@@ -1,5 +1,6 @@
 #include "halvane/cli/commands.h"
 
+#include "common/atomic_save.h"
 #include "halvane/encode/file_record_encoder.h"
 #include "halvane/encode/image_builder.h"
 #include "halvane/encode/send_job.h"
@@ -9,7 +10,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QSaveFile>
+
 
 // `build` and `send`: the memory images of a play project, written to files
 // or sent to the cross. Warnings (missing animation files, entries sent with
@@ -17,8 +18,8 @@
 
 namespace halvane::cli {
 
-const char kBuildUsage[] = "build FILE.plst --out DIR: toc.bin, animations.bin, text.bin as a send makes them";
-const char kSendUsage[] = "send FILE.plst: send the play list to the cross on the configured port";
+const char kBuildUsage[] = "FILE.plst --out DIR: toc.bin, animations.bin, text.bin as a send makes them";
+const char kSendUsage[] = "FILE.plst: send the play list to the cross on the configured port";
 
 using namespace halvane::encode;
 
@@ -30,9 +31,9 @@ constexpr int kFileError = 3;
 // The message the window shows for an empty play list.
 const char kEmptyPlayListMessage[] = "Please open a exist playlist file, or create a new playlist file.";
 
-int usage(const char *text)
+int usage(const char *command, const char *text)
 {
-    return fail(QStringLiteral("usage: halvane-cli ") + QString::fromLatin1(text), kUsage);
+    return fail(QStringLiteral("usage: halvane-cli %1 %2").arg(QLatin1String(command), QLatin1String(text)), kUsage);
 }
 
 void warn(const QString &text)
@@ -48,12 +49,11 @@ QString blocksText(int blocks)
 
 common::Status writeImage(const QString &path, const Image &image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(reinterpret_cast<const char *>(image.data()), qint64(image.size())) != qint64(image.size())
-        || !file.commit())
-        return common::Status::failure(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    return common::Status::success();
+    const common::Status saved = common::saveAtomically(
+        path, QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
+    if (!saved)
+        return common::Status::failure(QStringLiteral("cannot write %1: %2").arg(path, saved.message));
+    return saved;
 }
 
 const char *imageFileName(Region region)
@@ -129,11 +129,11 @@ int runBuild(const QStringList &args)
     QStringList rest = args;
     const qsizetype outAt = rest.indexOf(QStringLiteral("--out"));
     if (outAt < 0 || outAt + 1 >= rest.size())
-        return usage(kBuildUsage);
+        return usage("build", kBuildUsage);
     const QString outDir = rest.at(outAt + 1);
     rest.remove(outAt, 2);
     if (rest.size() != 1)
-        return usage(kBuildUsage);
+        return usage("build", kBuildUsage);
 
     project::PlayProjectData data;
     if (const common::Status s = project::readPlstFile(rest.first(), &data); !s)
@@ -168,7 +168,7 @@ int runBuild(const QStringList &args)
 int runSend(const QStringList &args)
 {
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
-        return usage(kSendUsage);
+        return usage("send", kSendUsage);
     project::PlayProjectData data;
     if (const common::Status s = project::readPlstFile(args.first(), &data); !s)
         return fail(s.message, kFileError);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/command_line.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -9,8 +11,8 @@
 // or written.
 namespace halvane::cli {
 
-QTextStream &out();
-QTextStream &err();
+using common::cli::err;
+using common::cli::out;
 
 // Prints "halvane-cli: <message>" to stderr and returns `status`.
 int fail(const QString &message, int status = 1);
@@ -28,6 +30,12 @@ int runOnOff(const QStringList &args);
 int runParams(const QStringList &args);
 int runVersion(const QStringList &args);
 int runTest(const QStringList &args);
+
+// The memory images of a play project: written to files, sent to the cross.
+extern const char kBuildUsage[];
+extern const char kSendUsage[];
+int runBuild(const QStringList &args);
+int runSend(const QStringList &args);
 
 // The lines `help` prints for `project`.
 extern const char kProjectUsage[];

@@ -1,5 +1,6 @@
 #include "halvane/encode/image_builder.h"
 
+#include "halvane/encode/memory_image.h"
 #include "halvane/encode/toc_entry.h"
 
 #include <QCoreApplication>
@@ -106,7 +107,7 @@ private:
             return picture ? m_encoder.appendPicture(path, entry.speed, image, size)
                            : m_encoder.appendAnimation(path, entry.speed, image, size);
         });
-        appendEndMark(m_animations);
+        endAnimation(m_animations);
     }
 
     AnimationEntry animationSettings(const QString &name)
@@ -154,7 +155,7 @@ private:
         append(m_animations, [&](std::span<std::uint8_t> image, std::size_t size) {
             return m_encoder.appendAnimation(path, project::kSpeedOff, image, size);
         });
-        appendEndMark(m_animations);
+        endAnimation(m_animations);
         return address;
     }
 
@@ -192,15 +193,11 @@ private:
         }
     }
 
-    void appendEndMark(Growing &image)
+    void endAnimation(Growing &image)
     {
         append(image, [](std::span<std::uint8_t> bytes, std::size_t size) {
-            AppendedRecords done{size, size + 2 <= bytes.size(), {}};
-            if (done.fits) {
-                std::copy(std::begin(kEndMark), std::end(kEndMark), bytes.begin() + std::ptrdiff_t(size));
-                done.size += 2;
-            }
-            return done;
+            const AppendResult done = appendEndMark(bytes, size);
+            return AppendedRecords{done.size, done.fits, {}};
         });
     }
 

@@ -95,7 +95,8 @@ QString delaysText(const AnimationView &a)
         return QStringLiteral("no frames");
     const auto [low, high] = std::minmax_element(a.frames.begin(), a.frames.end(),
                                                  [](const FrameView &x, const FrameView &y) { return x.delayMs < y.delayMs; });
-    const QString delays = low->delayMs == high->delayMs
+    const QString delays = a.frames.size() == 1 ? QStringLiteral("%1 ms").arg(low->delayMs)
+                           : low->delayMs == high->delayMs
                                ? QStringLiteral("%1 ms each").arg(low->delayMs)
                                : QStringLiteral("%1 to %2 ms").arg(low->delayMs).arg(high->delayMs);
     return QStringLiteral("%1 frame%2, %3").arg(a.frames.size()).arg(a.frames.size() == 1 ? "" : "s", delays);

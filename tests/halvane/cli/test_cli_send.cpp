@@ -4,6 +4,7 @@
 
 #include "tests/halvane/link/pty_fixture.h"
 
+#include "common/cross_geometry.h"
 #include "common/gif/picture.h"
 #include "dravelle/document/crs_writer.h"
 #include "halvane/project/plst_file.h"
@@ -14,13 +15,13 @@ namespace {
 
 using dravelle::document::CrsPage;
 
-struct Run {
+struct ProgramRun {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run run(const QString &program, const QStringList &args)
+ProgramRun run(const QString &program, const QStringList &args)
 {
     QProcess p;
     p.start(program, args);
@@ -45,7 +46,7 @@ std::vector<CrsPage> tenPages()
 // A GIF of `frames` frames of 1 x 1 pixel: many frame records from a tiny file.
 QByteArray tinyFrameGif(int frames)
 {
-    QByteArray gif = QByteArray("GIF89a") + QByteArray::fromHex("010001008000000000000000FFFFFF");
+    QByteArray gif = QByteArray("GIF89a") + QByteArray::fromHex("01000100800000" "000000FFFFFF");
     const QByteArray frame = QByteArray::fromHex("21F904000A000000" "2C000000000100010000" "02024C0100");
     for (int i = 0; i < frames; ++i)
         gif += frame;
@@ -60,7 +61,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("animations"))));
     }
 
-    Run cli(const QStringList &args) { return run(QStringLiteral(HALVANE_CLI_PATH), QStringList{"--app-dir", m_dir.path()} + args); }
+    ProgramRun cli(const QStringList &args) { return run(QStringLiteral(HALVANE_CLI_PATH), QStringList{"--app-dir", m_dir.path()} + args); }
 
     // COM1 with a cross that keeps its state in "state".
     cross_sim::PtyCross &startCross(cross_sim::CrossConfig config = {})
@@ -111,7 +112,7 @@ TEST_F(CliSendTest, ASmallProjectArrivesByteForByteAndCrossSimShowsIt)
     ASSERT_TRUE(dravelle::document::writeCrsFile(path(QStringLiteral("animations/a.crs")), 48, tenPages()));
     const QString plst = writeProject({"a.crs", "Text1", "gone.crs"}, QStringLiteral("Hi"));
 
-    const Run build = cli({"build", plst, "--out", path(QStringLiteral("out"))});
+    const ProgramRun build = cli({"build", plst, "--out", path(QStringLiteral("out"))});
     ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
     EXPECT_TRUE(build.err.contains(QStringLiteral("gone.crs"))) << "a missing file is a warning";
     const QByteArray toc = readFile(QStringLiteral("out/toc.bin"));
@@ -123,7 +124,7 @@ TEST_F(CliSendTest, ASmallProjectArrivesByteForByteAndCrossSimShowsIt)
     EXPECT_TRUE(build.out.contains(QStringLiteral("animations.bin"))) << build.out.toStdString();
 
     cross_sim::PtyCross &cross = startCross();
-    const Run send = cli({"send", plst});
+    const ProgramRun send = cli({"send", plst});
     ASSERT_EQ(send.exitCode, 0) << send.out.toStdString() << send.err.toStdString();
     const QStringList lines = send.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     EXPECT_EQ(lines.first(), QStringLiteral("Opening Com port, Please Wait......"));
@@ -140,9 +141,9 @@ TEST_F(CliSendTest, ASmallProjectArrivesByteForByteAndCrossSimShowsIt)
 
     // cross-sim's view: the TOC in words, the animation as a GIF whose frames
     // are the pages as the cross shows them, the text as a band.
-    const Run show = run(QStringLiteral(CROSS_SIM_PATH), {"--state", path(QStringLiteral("state")), "--show", path(QStringLiteral("view"))});
+    const ProgramRun show = run(QStringLiteral(CROSS_SIM_PATH), {"--state", path(QStringLiteral("state")), "--show", path(QStringLiteral("view"))});
     ASSERT_EQ(show.exitCode, 0) << show.err.toStdString();
-    EXPECT_TRUE(show.out.contains(QStringLiteral("animation at 0x008000 (byte 65536), frame style None, reserved 2, loop 1 -> animation-01.gif")))
+    EXPECT_TRUE(show.out.contains(QStringLiteral("animation at 0x008000 (byte 65536) -> animation-01.gif, frame style None, reserved 2, loop 1")))
         << show.out.toStdString();
     EXPECT_TRUE(show.out.contains(QStringLiteral("text at 0x380000 (byte 7340032) -> text-01.png, no back animation")));
     EXPECT_TRUE(show.out.contains(QStringLiteral("animation-01.gif  at 0x008000 (byte 65536): 10 frames, 96 ms each")));
@@ -169,7 +170,7 @@ TEST_F(CliSendTest, ADroppedAcknowledgementIsRetried)
     cross_sim::CrossConfig config;
     config.ignoreBlocks = 1;
     cross_sim::PtyCross &cross = startCross(config);
-    const Run send = cli({"send", writeProject({"Hour"})});
+    const ProgramRun send = cli({"send", writeProject({"Hour"})});
     EXPECT_EQ(send.exitCode, 0) << send.out.toStdString();
     EXPECT_EQ(cross.withCross([](const auto &c) { return c.state().blocksIgnored; }), 1);
     EXPECT_EQ(cross.withCross([](const auto &c) { return c.state().blocksStored; }), 1);
@@ -182,7 +183,7 @@ TEST_F(CliSendTest, ASilentCrossIsNotFound)
     cross_sim::CrossConfig config;
     config.silent = true;
     startCross(config);
-    const Run send = cli({"send", writeProject({"Hour"})});
+    const ProgramRun send = cli({"send", writeProject({"Hour"})});
     EXPECT_EQ(send.exitCode, 1);
     EXPECT_TRUE(send.out.endsWith(QStringLiteral("Can't find cross!\n"))) << send.out.toStdString();
     EXPECT_TRUE(send.err.contains(QStringLiteral("Can't find cross!")));
@@ -193,7 +194,7 @@ TEST_F(CliSendTest, AnOversizedProjectIsRefusedBeforeAnythingIsDeleted)
     writeIni(QByteArray(kBoot) + "CROSSSTYLE=1\n"); // 64 x 64: 400 bytes a frame
     writeFile(QStringLiteral("animations/long.crs"), tinyFrameGif(18187));
     cross_sim::PtyCross &cross = startCross();
-    const Run send = cli({"send", writeProject({"long.crs"})});
+    const ProgramRun send = cli({"send", writeProject({"long.crs"})});
     EXPECT_EQ(send.exitCode, 1);
     EXPECT_TRUE(send.err.contains(QStringLiteral("The Animations image is 7274802 bytes, more than the 7274496 bytes")))
         << send.err.toStdString();
@@ -210,7 +211,7 @@ TEST_F(CliSendTest, UsageAndFiles)
     EXPECT_EQ(cli({"send"}).exitCode, 2);
     EXPECT_EQ(cli({"build", plst}).exitCode, 2);
     EXPECT_EQ(cli({"send", path(QStringLiteral("none.plst"))}).exitCode, 3);
-    const Run empty = cli({"send", writeProject({})});
+    const ProgramRun empty = cli({"send", writeProject({})});
     EXPECT_EQ(empty.exitCode, 2);
     EXPECT_TRUE(empty.err.contains(QStringLiteral("Please open a exist playlist file")));
 }
