@@ -1,8 +1,13 @@
 // The three images of a send built from play projects, with an encoder of
 // known record sizes; TOC bytes worked out by hand.
 
+#include "dravelle/document/crs_writer.h"
+#include "halvane/encode/file_record_encoder.h"
 #include "halvane/encode/image_builder.h"
+#include "tests/common/temp_dir.h"
 #include "tests/halvane/encode/fake_encoder.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +52,11 @@ Image bytes(std::initializer_list<int> values)
     for (int v : values)
         image.push_back(std::uint8_t(v));
     return image;
+}
+
+Image tocEntryOf(const SendImages &images, int index)
+{
+    return Image(images.toc.begin() + index * 16, images.toc.begin() + index * 16 + 16);
 }
 
 Image endMark()
@@ -241,4 +251,52 @@ TEST_F(ImageBuilderTest, AnImageBeyondTheBuildLimitStopsTheBuild)
     EXPECT_TRUE(status.message.contains(QStringLiteral("more than 67108864"))) << status.message.toStdString();
     EXPECT_EQ(m_encoder.calls.size(), 7); // 1, 2, 4 .. 64 MiB for Text1; Text2 never
     EXPECT_TRUE(m_images.text.empty());
+}
+
+// The real encoders over files of the animations folder.
+class FileImageBuilderTest : public TempDirTest {
+protected:
+    PlayProjectData m_project = halvane::project::defaultProjectData(0);
+    FileRecordEncoder m_encoder{common::CrossGeometry{48, 0}, {}};
+    SendImages m_images;
+
+    QString animations() const { return path(QStringLiteral("animations")); }
+    common::Status build()
+    {
+        return buildImages(m_project, halvane::project::AnimationLibrary(animations()), m_encoder, &m_images);
+    }
+};
+
+TEST_F(FileImageBuilderTest, TenFramesAPictureAndAMissingBackAnimation)
+{
+    ASSERT_TRUE(QDir().mkpath(animations()));
+    std::vector<dravelle::document::CrsPage> pages(10);
+    for (auto &page : pages)
+        page.colours.assign(48 * 48, 2);
+    ASSERT_TRUE(dravelle::document::writeCrsFile(animations() + QStringLiteral("/ten.crs"), 48, pages));
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    ASSERT_TRUE(picture.save(animations() + QStringLiteral("/p.bmp")));
+
+    m_project.playList = {{QStringLiteral("ten.crs")}, {QStringLiteral("p.bmp")}, {QStringLiteral("Date")}};
+    m_project.animations = {halvane::project::defaultAnimationEntry(QStringLiteral("ten.crs")),
+                            halvane::project::defaultAnimationEntry(QStringLiteral("p.bmp"))};
+    m_project.animations[1].speed = 7;
+    m_project.items[1].backAnimation = QStringLiteral("gone.crs");
+    ASSERT_TRUE(build());
+
+    // Ten records of 176 bytes at 96 ms (24 units), the end mark: 1762 bytes.
+    const Image &a = m_images.animations;
+    ASSERT_EQ(a.size(), 1762u + 178 + 178);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(Image(a.begin() + i * 176, a.begin() + i * 176 + 5), bytes({0x01, 0x01, 0x00, 0x18, 0x02})) << i;
+    EXPECT_EQ(a[16], 0xFF) << "every dot lit";
+    // The picture: one record of 7000 ms (1750 units), at (65536 + 1762) / 2.
+    EXPECT_EQ(Image(a.begin() + 1762, a.begin() + 1762 + 5), bytes({0x01, 0x01, 0x06, 0xD6, 0x02}));
+    EXPECT_EQ(tocEntryOf(m_images, 1), bytes({0x01, 0x01, 0x00, 0x83, 0x71, 0x10, 0, 0, 0, 0, 0x01, 0, 0, 0, 0, 0}));
+    // The missing back animation: one dark frame of 192 ms (48 units), and a warning.
+    EXPECT_EQ(Image(a.begin() + 1940, a.begin() + 1945), bytes({0x01, 0x01, 0x00, 0x30, 0x02}));
+    EXPECT_EQ(Image(a.begin() + 1940 + 16, a.begin() + 1940 + 176), Image(160, 0));
+    ASSERT_EQ(m_images.warnings.size(), 1);
+    EXPECT_TRUE(m_images.warnings[0].contains(QStringLiteral("gone.crs"))) << m_images.warnings[0].toStdString();
 }
