@@ -4,11 +4,14 @@
 // 2.35 s one block takes to send.
 
 #include "dravelle/document/crs_writer.h"
+#include "halvane/encode/file_record_encoder.h"
 #include "halvane/encode/frame_conversion.h"
+#include "halvane/encode/image_builder.h"
 #include "halvane/encode/text_record.h"
 #include "tests/common/gif/gif_test_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -121,25 +124,25 @@ BENCHMARK(textRecords)->ArgsProduct({{20, 255}, {48, 64}})->Unit(benchmark::kMil
 // The fullest play list the Animations image takes on a 64 cross: 27
 // animations of 600 frames from 48 x 48 files (16,200 frames, 6.5 MB of the
 // 7.3 MB) and the three longest texts: the images the send job builds before
-// its first block.
+// its first block, built as it builds them.
 void wholePlayList(benchmark::State &state)
 {
     constexpr int kFrames = 600;
-    const QString file = smallCrs(kFrames);
-    const common::CrossGeometry geometry{64, 0};
-    std::vector<std::uint8_t> animations(7274496);
-    std::vector<std::uint8_t> texts(1048576);
-    const TextSettings text = benchText(255);
+    const QString file = QFileInfo(smallCrs(kFrames)).fileName();
+    halvane::project::PlayProjectData project = halvane::project::defaultProjectData(0);
+    for (int i = 0; i < 27; ++i)
+        project.playList.append({file});
+    project.animations.append(halvane::project::defaultAnimationEntry(file));
+    for (int i = 0; i < 3; ++i) {
+        project.playList.append({QString::fromLatin1(halvane::project::kTextKeywords[std::size_t(i)])});
+        project.texts[std::size_t(i)] = benchText(255);
+    }
+    FileRecordEncoder encoder(common::CrossGeometry{64, 0}, kFonts);
+    const halvane::project::AnimationLibrary library(folder().path());
     for (auto _ : state) {
-        std::size_t size = 0;
-        for (int i = 0; i < 27; ++i) {
-            size = convertAnimation(file, 4, geometry.side, animations, size).size;
-            size = appendEndMark(animations, size).size;
-        }
-        std::size_t textSize = 0;
-        for (int i = 0; i < 3; ++i)
-            textSize = renderTextRecord(text, kFonts, geometry, texts, textSize).size;
-        benchmark::DoNotOptimize(size + textSize);
+        SendImages images;
+        const common::Status built = buildImages(project, library, encoder, &images);
+        benchmark::DoNotOptimize(built.ok);
     }
     countFrames(state, 27 * kFrames);
 }
