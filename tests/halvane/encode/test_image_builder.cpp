@@ -192,18 +192,6 @@ TEST_F(ImageBuilderTest, AnimationMissingFromTheListGoesWithDefaultsAndAWarning)
     EXPECT_TRUE(m_images.warnings[0].contains(QStringLiteral("x.crs"))) << m_images.warnings[0].toStdString();
 }
 
-TEST_F(ImageBuilderTest, EncoderWarningsArePassedOn)
-{
-    play({"gone.crs", "Hour"});
-    animation("gone.crs");
-    m_project.items[0].backAnimation = QStringLiteral("lost.crs");
-    m_encoder.warnings[QStringLiteral("gone.crs")] = QStringLiteral("gone.crs is missing");
-    m_encoder.warnings[QStringLiteral("lost.crs")] = QStringLiteral("lost.crs is missing");
-    ASSERT_TRUE(build());
-    EXPECT_EQ(m_images.warnings,
-              (QStringList{QStringLiteral("gone.crs is missing"), QStringLiteral("lost.crs is missing")}));
-}
-
 TEST_F(ImageBuilderTest, AnimationsLargerThanTheirRegionAreRefusedWithBothSizes)
 {
     play({"big.crs"});
