@@ -21,4 +21,8 @@ int runInfo(const QStringList &args);
 extern const char kProjectUsage[];
 int runProject(const QStringList &args);
 
+// The lines `help` prints for `preview`.
+extern const char kPreviewUsage[];
+int runPreview(const QStringList &args);
+
 } // namespace halvane::cli

@@ -5,7 +5,7 @@
 
 #include "common/app_dir.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace halvane::cli {
 
@@ -40,6 +40,7 @@ struct Command {
 const Command kCommands[] = {
     {"info", runInfo, "the cross geometry and the settings of Halvane.ini"},
     {"project", runProject, kProjectUsage},
+    {"preview", runPreview, kPreviewUsage},
 };
 
 void printUsage()
@@ -57,7 +58,11 @@ void printUsage()
 int main(int argc, char **argv)
 {
     using namespace halvane::cli;
-    QCoreApplication app(argc, argv);
+    // Texts are drawn with the font engine, which needs a GUI application;
+    // without a display it draws off-screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     QString error;
     if (!common::takeAppDirArgument(args, &error))
