@@ -17,6 +17,17 @@ int fail(const QString &message, int status = 1);
 
 int runInfo(const QStringList &args);
 
+// Cross commands: port, rate and address come from Halvane.ini as they run.
+int runSearch(const QStringList &args);
+int runFind(const QStringList &args);
+int runAddress(const QStringList &args);
+int runSyncTime(const QStringList &args);
+int runBright(const QStringList &args);
+int runOnOff(const QStringList &args);
+int runParams(const QStringList &args);
+int runVersion(const QStringList &args);
+int runTest(const QStringList &args);
+
 // The lines `help` prints for `project`.
 extern const char kProjectUsage[];
 int runProject(const QStringList &args);

@@ -2,6 +2,7 @@
 // preview export for terminals and scripts.
 
 #include "halvane/cli/commands.h"
+#include "halvane/cli/link_cli.h"
 
 #include "common/app_dir.h"
 
@@ -39,6 +40,15 @@ struct Command {
 // One row per command; keep the names stable, scripts rely on them.
 const Command kCommands[] = {
     {"info", runInfo, "the cross geometry and the settings of Halvane.ini"},
+    {"search", runSearch, "search COM1..COM16 for the cross: \"COM<n> <rate> 48x48|64x64|Error\""},
+    {"find", runFind, "find the cross at the current address: \"Find cross!\""},
+    {"address", runAddress, "the four stored addresses; address set N HEX8 makes one current"},
+    {"sync-time", runSyncTime, "set the cross clock from the local time"},
+    {"bright", runBright, "bright get | bright set auto | always L | HH:MM=L x4 (L = 1..4)"},
+    {"onoff", runOnOff, "onoff get | onoff set DAY=open|closed|HH:MM-HH:MM,HH:MM-HH:MM ..."},
+    {"params", runParams, "params set [--resolution 48|64] [--dots 0-3] [--zone TEXT] [--factor N]"},
+    {"version", runVersion, "the cross's eight version characters"},
+    {"test", runTest, "test [--timeout S]: wait for the cross's self-test frames"},
     {"project", runProject, kProjectUsage},
     {"preview", runPreview, kPreviewUsage},
 };
@@ -49,6 +59,7 @@ void printUsage()
     for (const Command &c : kCommands)
         out() << "  " << QString::fromLatin1(c.name).leftJustified(12) << c.summary << "\n";
     out() << "  " << QStringLiteral("help").leftJustified(12) << "this text\n";
+    out() << deviceHelp();
     out().flush();
 }
 

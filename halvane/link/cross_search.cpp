@@ -1,0 +1,128 @@
+#include "halvane/link/cross_search.h"
+
+#include "halvane/link/exchanges.h"
+#include "halvane/project/halvane_config.h"
+
+#include <QThread>
+
+namespace halvane::link {
+
+using namespace halvane::project;
+
+namespace {
+
+constexpr int kCallWaitMs = 600;
+constexpr int kCallReadSize = 50;
+constexpr int kVersionWaitMs = 1000;
+constexpr int kVersionReadSize = 50;
+
+bool crossAnswers(const LinkContext &link, int port, int rate)
+{
+    PortHandle handle = OpenCrossPort(link, port, rate);
+    if (!handle)
+        return false;
+    const bool answered =
+        CallCross(link, *handle, Address4Fallback::EF, kCallWaitMs, kCallReadSize).answered();
+    CloseCrossPort(handle);
+    return answered;
+}
+
+int readResolution(const LinkContext &link, int port, int rate)
+{
+    PortHandle handle = OpenCrossPort(link, port, rate);
+    if (!handle)
+        return 0;
+    const auto version = ReadVersion(link, *handle, kVersionWaitMs, kVersionReadSize);
+    CloseCrossPort(handle);
+    return version ? resolutionFromVersion(*version) : 0;
+}
+
+void recordFound(const LinkContext &link, SearchResult &result)
+{
+    const QString ini = link.iniPath();
+    writeBootInt(ini, kKeyPort, result.port);
+    writeBootInt(ini, kKeyFind, 1);
+    writeBootInt(ini, kKeyBaudRate, result.baudRate);
+    result.resolution = readResolution(link, result.port, result.baudRate);
+    writeBootInt(ini, kKeyCrossStyle, result.crossStyle());
+}
+
+} // namespace
+
+int SearchResult::crossStyle() const
+{
+    if (resolution == 48)
+        return kCrossStyle48;
+    if (resolution == 64)
+        return kCrossStyle64;
+    return kCrossStyleError;
+}
+
+SearchResult SearchCross(const LinkContext &link)
+{
+    SearchResult result;
+    for (int pass = 0; pass < kSearchPasses; ++pass) {
+        for (int port = 1; port <= kSearchPorts; ++port) {
+            for (int rate : kSearchRates) {
+                if (!crossAnswers(link, port, rate))
+                    continue;
+                result.found = true;
+                result.port = port;
+                result.baudRate = rate;
+                recordFound(link, result);
+                return result;
+            }
+        }
+    }
+    writeBootInt(link.iniPath(), kKeyFind, 0);
+    return result;
+}
+
+CrossSearch::CrossSearch(LinkContext link) : m_link(std::move(link)) {}
+
+CrossSearch::~CrossSearch()
+{
+    wait();
+}
+
+void CrossSearch::start()
+{
+    if (m_thread)
+        return;
+    m_running.store(true, std::memory_order_release);
+    m_done.store(false, std::memory_order_release);
+    // A QThread, not std::thread: the serial port needs the thread's event dispatcher.
+    m_thread.reset(QThread::create([this] {
+        m_result = SearchCross(m_link);
+        m_running.store(false, std::memory_order_release);
+        m_done.store(true, std::memory_order_release);
+    }));
+    m_thread->start();
+}
+
+void CrossSearch::wait()
+{
+    if (m_thread)
+        m_thread->wait();
+}
+
+SearchResult CrossSearch::result() const
+{
+    return done() ? m_result : SearchResult{};
+}
+
+std::array<QString, 3> statusBarTexts(const QString &iniPath)
+{
+    if (readBootInt(iniPath, kKeyFind, 0) != 1)
+        return {QStringLiteral("   Can't find cross!     "), QStringLiteral("   COM : --     "),
+                QStringLiteral("   Baudrate : ------     ")};
+    const int style = readBootInt(iniPath, kKeyCrossStyle, 0);
+    const QString kind = style == kCrossStyle48   ? QStringLiteral("48x48")
+                         : style == kCrossStyle64 ? QStringLiteral("64x64")
+                                                  : QStringLiteral("Error");
+    return {QStringLiteral("   Single Color CROSS %1    ").arg(kind),
+            QStringLiteral("   COM : %1     ").arg(readBootInt(iniPath, kKeyPort, 0)),
+            QStringLiteral("   Baudrate : %1     ").arg(readBootInt(iniPath, kKeyBaudRate, 0))};
+}
+
+} // namespace halvane::link

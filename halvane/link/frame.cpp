@@ -1,0 +1,81 @@
+#include "halvane/link/frame.h"
+
+#include <algorithm>
+
+namespace halvane::link {
+namespace {
+
+constexpr std::uint8_t kPreamble = 0x55;
+constexpr int kPreambleCount = 6;
+constexpr std::uint8_t kStuffed = 0xAA;
+constexpr std::uint8_t kStuffing = 0x0F;
+
+void appendStuffed(QByteArray &frame, std::uint8_t byte)
+{
+    frame.append(char(byte));
+    if (byte == kStuffed)
+        frame.append(char(kStuffing));
+}
+
+std::uint8_t at(QByteArrayView bytes, qsizetype i)
+{
+    return std::uint8_t(bytes[i]);
+}
+
+} // namespace
+
+QByteArray BuildCommandFrame(const CrossAddress &address, std::uint8_t code, QByteArrayView data)
+{
+    QByteArray frame;
+    frame.reserve(19 + 2 * data.size());
+    frame.append(kPreambleCount, char(kPreamble));
+    frame.append('\0');
+    for (std::uint8_t b : address)
+        frame.append(char(b)); // the destination is never stuffed
+    std::uint8_t checksum = kPreamble;
+    auto add = [&](std::uint8_t b) {
+        checksum ^= b;
+        appendStuffed(frame, b);
+    };
+    for (std::uint8_t b : kHostAddress)
+        add(b);
+    add(code);
+    for (char c : data)
+        add(std::uint8_t(c));
+    appendStuffed(frame, checksum);
+    frame.append(2, char(kStuffed));
+    return frame;
+}
+
+QByteArray dataBlockPayload(int blockNumber, QByteArrayView blockBytes)
+{
+    const std::uint32_t unit = std::uint32_t(blockNumber) * (kDataBlockSize / 2);
+    QByteArray payload;
+    payload.reserve(3 + kDataBlockSize);
+    payload.append(char((unit >> 16) & 0xFF));
+    payload.append(char((unit >> 8) & 0xFF));
+    payload.append(char(unit & 0xFF));
+    payload.append(blockBytes.first(std::min(blockBytes.size(), kDataBlockSize)));
+    payload.append(3 + kDataBlockSize - payload.size(), '\0');
+    return payload;
+}
+
+std::optional<qsizetype> FindReply(QByteArrayView bytes, std::uint8_t code, qsizetype dataLength,
+                                   qsizetype from)
+{
+    const qsizetype needed = kReplyDataOffset + std::max<qsizetype>(dataLength, 0);
+    for (qsizetype k = std::max<qsizetype>(from, 0); k + needed <= bytes.size(); ++k) {
+        if (at(bytes, k) == kPreamble && at(bytes, k + 7) == kHostAddress[0]
+            && at(bytes, k + 8) == kHostAddress[1] && at(bytes, k + 9) == kHostAddress[2]
+            && at(bytes, k + 10) == kHostAddress[3] && at(bytes, k + 15) == code)
+            return k;
+    }
+    return std::nullopt;
+}
+
+CrossAddress ReadCrossAddress(const QString &iniPath, project::Address4Fallback fallback)
+{
+    return project::readBootAddress(iniPath, fallback);
+}
+
+} // namespace halvane::link

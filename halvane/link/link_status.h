@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+namespace halvane::link {
+
+// What a cross operation ended with, in words a user can read. The window
+// decides which outcomes it shows (many of its operations end silently);
+// the command line reports every one of them.
+struct LinkStatus {
+    enum class Code {
+        Ok,            // done; `message` is the success text, if the operation has one
+        PortNotOpened, // the port does not exist, is busy or refused the rate
+        NoReply,       // the cross did not answer in time
+        WriteFailed,   // the frame did not reach the line (device gone, output stuck)
+        BadValue,      // the values were refused before anything was sent
+        Failed,        // the cross answered wrongly (the cross test saw other addresses)
+        Stopped,       // the caller stopped the operation before it had a result
+    };
+
+    Code code = Code::Ok;
+    QString message;
+
+    bool ok() const { return code == Code::Ok; }
+    static LinkStatus success(QString text = {}) { return {Code::Ok, std::move(text)}; }
+    static LinkStatus failure(Code code, QString text) { return {code, std::move(text)}; }
+};
+
+// The texts the link reports.
+inline const QString kTextCantOpenPort = QStringLiteral("Can't Open Com Port!");
+inline const QString kTextCantFindCross = QStringLiteral("Can't find cross!");
+inline const QString kTextFindCross = QStringLiteral("Find cross!");
+inline const QString kTextWriteFailed = QStringLiteral("Can't write to the Com Port!");
+
+// An operation that also yields a value (valid when status.ok()).
+template <class T>
+struct LinkResult {
+    LinkStatus status;
+    T value{};
+};
+
+} // namespace halvane::link
