@@ -8,6 +8,8 @@
 
 #include <QGuiApplication>
 
+#include <memory>
+
 namespace halvane::cli {
 
 QTextStream &out()
@@ -63,17 +65,29 @@ void printUsage()
     out().flush();
 }
 
+// Commands that draw text need the font engine, which needs a GUI
+// application; without a display it draws off-screen.
+const char *const kTextCommands[] = {"preview"};
+
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char *name : kTextCommands)
+            if (qstrcmp(argv[i], name) == 0) {
+                if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                    qputenv("QT_QPA_PLATFORM", "offscreen");
+                return std::make_unique<QGuiApplication>(argc, argv);
+            }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 } // namespace halvane::cli
 
 int main(int argc, char **argv)
 {
     using namespace halvane::cli;
-    // Texts are drawn with the font engine, which needs a GUI application;
-    // without a display it draws off-screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const auto app = makeApplication(argc, argv);
     QStringList args = QCoreApplication::arguments();
     QString error;
     if (!common::takeAppDirArgument(args, &error))
