@@ -1,7 +1,8 @@
 #include "common/profile.h"
 
+#include "common/atomic_save.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <optional>
@@ -154,11 +155,9 @@ Status writeIni(const IniFile &ini, const QString &path)
     for (const IniLine &line : ini.lines)
         out += line.text.toUtf8() + eol;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    if (file.write(out) != out.size() || !file.commit())
-        return Status::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    const Status saved = saveAtomically(path, out);
+    if (!saved)
+        return Status::failure(QStringLiteral("Cannot write %1: %2").arg(path, saved.message));
     return Status::success();
 }
 

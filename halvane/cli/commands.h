@@ -16,6 +16,7 @@ QTextStream &err();
 int fail(const QString &message, int status = 1);
 
 int runInfo(const QStringList &args);
+int runDecode(const QStringList &args);
 
 // Cross commands: port, rate and address come from Halvane.ini as they run.
 int runSearch(const QStringList &args);

@@ -51,6 +51,7 @@ const Command kCommands[] = {
     {"params", runParams, "params set [--resolution 48|64] [--dots 0-3] [--zone TEXT] [--factor N]"},
     {"version", runVersion, "the cross's eight version characters"},
     {"test", runTest, "test [--timeout S]: wait for the cross's self-test frames"},
+    {"decode", runDecode, "FILE [--out DIR]: frames, delays and disposal of a picture"},
     {"project", runProject, kProjectUsage},
     {"preview", runPreview, kPreviewUsage},
 };

@@ -3,10 +3,11 @@
 #include "halvane/project/animation_library.h"
 #include "halvane/project/ansi_text.h"
 
+#include "common/atomic_save.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace halvane::project {
@@ -280,9 +281,9 @@ common::Status writePlstFile(const QString &path, const PlayProjectData &data)
     const common::Status encoded = encodePlst(data, &bytes);
     if (!encoded)
         return common::Status::failure(tr("Cannot save \"%1\": %2").arg(path, encoded.message));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return common::Status::failure(tr("Cannot save \"%1\": %2.").arg(path, file.errorString()));
+    const common::Status saved = common::saveAtomically(path, bytes);
+    if (!saved)
+        return common::Status::failure(tr("Cannot save \"%1\": %2.").arg(path, saved.message));
     return common::Status::success();
 }
 

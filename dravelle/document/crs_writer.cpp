@@ -1,0 +1,151 @@
+#include "dravelle/document/crs_writer.h"
+
+#include "common/atomic_save.h"
+#include "common/cross_geometry.h"
+
+#include <gif_lib.h>
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <memory>
+
+namespace dravelle::document {
+
+namespace {
+
+// The GIF colour index of a page code is the code itself: bit 0 red,
+// bit 1 green, bit 2 blue, each channel 0 or 255.
+constexpr int kColourCount = 8;
+constexpr int kColourBits = 3;
+constexpr int kColourResolution = 8;   // bits per primary colour
+constexpr int kLoopCount = 1;
+constexpr int kMaxDelayField = 0xFFFF;
+constexpr quint8 kDisposalRestoreBackground = 2 << 2;   // packed byte of the graphic control extension
+const char kComment[] = "CxImage demo";
+const char kLoopApplication[] = "NETSCAPE2.0";
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("dravelle::document", text);
+}
+
+int writeToArray(GifFileType *gif, const GifByteType *bytes, int length)
+{
+    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(bytes), length);
+    return length;
+}
+
+// Closes the encoder on every path; close() reports whether the trailer and
+// the last data made it out.
+class Encoder {
+public:
+    explicit Encoder(QByteArray *out) { m_gif = EGifOpen(out, writeToArray, nullptr); }
+    ~Encoder() { close(); }
+    Encoder(const Encoder &) = delete;
+    Encoder &operator=(const Encoder &) = delete;
+
+    GifFileType *get() const { return m_gif; }
+    bool close()
+    {
+        if (!m_gif)
+            return false;
+        const bool ok = EGifCloseFile(m_gif, nullptr) == GIF_OK;
+        m_gif = nullptr;
+        return ok;
+    }
+
+private:
+    GifFileType *m_gif = nullptr;
+};
+
+struct MapDeleter {
+    void operator()(ColorMapObject *map) const { GifFreeMapObject(map); }
+};
+
+std::unique_ptr<ColorMapObject, MapDeleter> pureColours()
+{
+    GifColorType colours[kColourCount];
+    for (int code = 0; code < kColourCount; ++code)
+        colours[code] = {GifByteType((code & 1) ? 255 : 0), GifByteType((code & 2) ? 255 : 0),
+                         GifByteType((code & 4) ? 255 : 0)};
+    return std::unique_ptr<ColorMapObject, MapDeleter>(GifMakeMapObject(kColourCount, colours));
+}
+
+QString inputProblem(int resolution, const std::vector<CrsPage> &pages)
+{
+    if (resolution != common::CrossGeometry::kSmallSide && resolution != common::CrossGeometry::kLargeSide)
+        return tr("The resolution must be 48 or 64, not %1.").arg(resolution);
+    if (pages.empty())
+        return tr("The animation has no page.");
+    const size_t dots = size_t(resolution) * size_t(resolution);
+    for (size_t p = 0; p < pages.size(); ++p)
+        if (pages[p].colours.size() != dots)
+            return tr("Page %1 does not have %2 x %2 dots.").arg(p + 1).arg(resolution);
+    return {};
+}
+
+bool putHeader(GifFileType *gif, int resolution)
+{
+    const auto map = pureColours();
+    static_assert(kColourCount == 1 << kColourBits);
+    const GifByteType loop[] = {1, kLoopCount & 0xFF, (kLoopCount >> 8) & 0xFF};
+    EGifSetGifVersion(gif, true);
+    return map && EGifPutScreenDesc(gif, resolution, resolution, kColourResolution, 0, map.get()) == GIF_OK
+        && EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK
+        && EGifPutExtensionBlock(gif, 11, kLoopApplication) == GIF_OK
+        && EGifPutExtensionBlock(gif, sizeof loop, loop) == GIF_OK
+        && EGifPutExtensionTrailer(gif) == GIF_OK && EGifPutComment(gif, kComment) == GIF_OK;
+}
+
+bool putPage(GifFileType *gif, int resolution, const CrsPage &page)
+{
+    const int delay = std::clamp(page.delayMs / 10, 0, kMaxDelayField);
+    const GifByteType control[] = {kDisposalRestoreBackground, GifByteType(delay & 0xFF),
+                                   GifByteType(delay >> 8), 0};
+    if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, sizeof control, control) == GIF_ERROR
+        || EGifPutImageDesc(gif, 0, 0, resolution, resolution, false, nullptr) == GIF_ERROR)
+        return false;
+    std::vector<GifPixelType> line(static_cast<size_t>(resolution));
+    for (int y = 0; y < resolution; ++y) {
+        for (int x = 0; x < resolution; ++x) {
+            const bool inCross = common::CrossGeometry::inCross(resolution, x, y);
+            line[size_t(x)] = inCross ? page.colours[size_t(x + y * resolution)] & (kColourCount - 1) : 0;
+        }
+        if (EGifPutLine(gif, line.data(), resolution) == GIF_ERROR)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray encodeCrs(int resolution, const std::vector<CrsPage> &pages)
+{
+    if (!inputProblem(resolution, pages).isEmpty())
+        return {};
+    QByteArray out;
+    Encoder encoder(&out);
+    if (!encoder.get() || !putHeader(encoder.get(), resolution))
+        return {};
+    for (const CrsPage &page : pages)
+        if (!putPage(encoder.get(), resolution, page))
+            return {};
+    return encoder.close() ? out : QByteArray();
+}
+
+common::Status writeCrsFile(const QString &path, int resolution, const std::vector<CrsPage> &pages)
+{
+    const QString problem = inputProblem(resolution, pages);
+    if (!problem.isEmpty())
+        return common::Status::failure(problem);
+    const QByteArray bytes = encodeCrs(resolution, pages);
+    if (bytes.isEmpty())
+        return common::Status::failure(tr("The animation could not be encoded as a GIF."));
+    const common::Status saved = common::saveAtomically(path, bytes);
+    if (!saved)
+        return common::Status::failure(tr("The file %1 cannot be written: %2").arg(path, saved.message));
+    return common::Status::success();
+}
+
+} // namespace dravelle::document
