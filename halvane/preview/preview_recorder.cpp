@@ -31,6 +31,10 @@ bool PreviewRecorder::show(const QImage &canvas, int durationMs)
     }
     if (!flush())
         return false;
+    if (m_writer.frameCount() >= m_maxFrames) {
+        m_cut = true;
+        return false;
+    }
     m_pending = picture;
     m_pendingMs = ms;
     return true;
@@ -40,11 +44,6 @@ bool PreviewRecorder::flush()
 {
     if (m_pending.isNull())
         return true;
-    if (m_writer.frameCount() >= m_maxFrames) {
-        m_cut = true;
-        m_pending = QImage();
-        return false;
-    }
     if (!m_writer.addFrame(m_pending, int(m_pendingMs)))
         m_failed = true;
     m_pending = QImage();
