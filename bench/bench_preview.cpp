@@ -87,9 +87,8 @@ void fifteenThumbnails(benchmark::State &state)
     QTemporaryDir dir;
     const PreviewContext context = benchContext(dir, int(state.range(0)));
     std::atomic<long long> images{0};
-    SystemClock clock;
     for (auto _ : state) {
-        ThumbnailWorkers workers([&](int, const QImage &) { ++images; }, clock);
+        ThumbnailWorkers workers([&](int, const QImage &) { ++images; }, halvane::link::systemClock());
         const auto wallStart = std::chrono::steady_clock::now();
         const double cpuStart = processCpuSeconds();
         workers.start(thumbnailLoops(context, 0));

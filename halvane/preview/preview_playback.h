@@ -1,6 +1,6 @@
 #pragma once
 
-#include "halvane/preview/preview_clock.h"
+#include "halvane/preview/stoppable_sleep.h"
 #include "halvane/preview/step_sink.h"
 
 #include <QImage>
@@ -21,7 +21,7 @@ public:
     using PictureHandler = std::function<void(const QImage &picture)>;
     using MessageHandler = std::function<void(const QString &text)>;
 
-    PreviewPlayback(PreviewClock &clock, int dotSize, PictureHandler onPicture,
+    PreviewPlayback(link::Clock &clock, int dotSize, PictureHandler onPicture,
                     MessageHandler onMessage);
     // Stops the loop and waits for the thread.
     ~PreviewPlayback();
@@ -46,7 +46,7 @@ public:
 private:
     void run(const PreviewLoop &loop);
 
-    PreviewClock &m_clock;
+    link::Clock &m_clock;
     int m_dotSize;
     PictureHandler m_onPicture;
     MessageHandler m_onMessage;
