@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/command_line.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -9,8 +11,8 @@
 // or written.
 namespace halvane::cli {
 
-QTextStream &out();
-QTextStream &err();
+using common::cli::err;
+using common::cli::out;
 
 // Prints "halvane-cli: <message>" to stderr and returns `status`.
 int fail(const QString &message, int status = 1);

@@ -4,7 +4,7 @@
 #include "halvane/cli/commands.h"
 #include "halvane/cli/link_cli.h"
 
-#include "common/app_dir.h"
+#include "common/command_line.h"
 
 #include <QGuiApplication>
 
@@ -12,32 +12,14 @@
 
 namespace halvane::cli {
 
-QTextStream &out()
-{
-    static QTextStream s(stdout);
-    return s;
-}
-
-QTextStream &err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
 int fail(const QString &message, int status)
 {
-    err() << "halvane-cli: " << message << "\n";
-    err().flush();
-    return status;
+    return common::cli::fail(QStringLiteral("halvane-cli"), message, status);
 }
 
 namespace {
 
-struct Command {
-    const char *name;
-    int (*run)(const QStringList &args);
-    const char *summary;
-};
+using common::cli::Command;
 
 // One row per command; keep the names stable, scripts rely on them.
 const Command kCommands[] = {
@@ -89,18 +71,6 @@ int main(int argc, char **argv)
 {
     using namespace halvane::cli;
     const auto app = makeApplication(argc, argv);
-    QStringList args = QCoreApplication::arguments();
-    QString error;
-    if (!common::takeAppDirArgument(args, &error))
-        return fail(error, 2);
-    args.removeFirst();
-    const QString command = args.isEmpty() ? QString() : args.takeFirst();
-    for (const Command &c : kCommands)
-        if (command == QLatin1String(c.name))
-            return c.run(args);
-    if (command.isEmpty() || command == QLatin1String("help") || command == QLatin1String("--help")) {
-        printUsage();
-        return command.isEmpty() ? 2 : 0;
-    }
-    return fail(QStringLiteral("unknown command '%1' (see halvane-cli help)").arg(command), 2);
+    return common::cli::runCommand(QStringLiteral("halvane-cli"), QCoreApplication::arguments(),
+                                   kCommands, printUsage, 2);
 }

@@ -1,5 +1,7 @@
 #include "halvane/project/animation_library.h"
 
+#include "common/atomic_save.h"
+
 #include "common/app_dir.h"
 #include "halvane/project/ansi_text.h"
 #include "halvane/project/play_project_records.h"
@@ -8,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <filesystem>
 
@@ -81,19 +82,14 @@ common::Status AnimationLibrary::copyIn(const QString &sourcePath) const
         return copyFailure(sourcePath, source.isFile() ? in.errorString() : tr("no such file"));
     if (!QDir().mkpath(m_folder))
         return copyFailure(sourcePath, tr("the folder cannot be created"));
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return copyFailure(sourcePath, out.errorString());
-    constexpr qint64 kChunk = 1 << 16;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(kChunk);
-        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
-            return copyFailure(sourcePath, in.errorString());
-        if (out.write(chunk) != chunk.size())
-            return copyFailure(sourcePath, out.errorString());
-    }
-    if (!out.commit())
-        return copyFailure(sourcePath, out.errorString());
+    // Animation files are small enough to copy in one piece; the shared atomic
+    // save checks the final flush, so a full disk never leaves a cut copy.
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return copyFailure(sourcePath, in.errorString());
+    const common::Status saved = common::saveAtomically(target, bytes);
+    if (!saved)
+        return copyFailure(sourcePath, saved.message);
     return common::Status::success();
 }
 

@@ -1,0 +1,25 @@
+#include "dravelle/cli/commands.h"
+
+#include "dravelle/document/animation_store.h"
+#include "dravelle/editor/templates.h"
+
+namespace dravelle::cli {
+
+// `template NAME -o OUT`: one of the five ready-made animations.
+int runTemplate(const QStringList &args)
+{
+    Arguments parsed;
+    int resolution = 48;
+    if (const int status = parseCommand(args, {}, {}, 1, true, parsed, resolution))
+        return status;
+    const auto kind = editor::templateByName(parsed.positional.at(0));
+    if (!kind)
+        return fail(QStringLiteral("unknown template '%1' (diamond, cross, circumgyrate, circle, rectangle)")
+                        .arg(parsed.positional.at(0)),
+                    kExitUsage);
+    document::AnimationStore store(resolution);
+    editor::applyTemplate(store, *kind);
+    return saveTo(store, parsed);
+}
+
+} // namespace dravelle::cli

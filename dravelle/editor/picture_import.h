@@ -1,0 +1,65 @@
+#pragma once
+
+#include "dravelle/document/dot_page.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace dravelle::editor {
+
+// Open Animation: a GIF (every .crs is one), JPG or BMP becomes pages. Each
+// frame of an animated GIF is stretched into the chosen region of the R x R
+// square, the rest of it black; a single picture (JPG, BMP, one-frame GIF) is
+// stretched over the whole square whatever the region. A cross dot's channel is
+// on when the pixel's 8-bit value is above the threshold; the corners stay
+// outside the cross. Delays: 10 x the frame's delay field when it is 5 or more,
+// else 100 ms; a single picture gives one page of 200 ms.
+
+enum class ImportRegion { Full, Horizontal, Vertical };
+
+inline constexpr int kDefaultThreshold = 64;
+
+// Full (0, 0, R, R), Horizontal (0, 16, R, R - 32), Vertical (16, 0, R - 32, R).
+QRect importRegionRect(ImportRegion region, int resolution);
+// "full", "horizontal", "vertical" in any case.
+std::optional<ImportRegion> importRegionByName(const QString &name);
+
+struct ImportOptions {
+    QString path;
+    ImportRegion region = ImportRegion::Full;
+    int threshold = kDefaultThreshold;  // 0..255
+    int resolution = 48;
+};
+
+struct ImportResult {
+    std::vector<document::DotPage> pages;
+    std::vector<int> delays;
+    // The file could not be read as a picture: `pages` is then one dark page
+    // of 200 ms, as the editor shows it, and `error` says why.
+    bool loaded = true;
+    QString error;
+    // Stopped by a cancel request: `pages` holds only the frames done so far
+    // and should not be used.
+    bool cancelled = false;
+};
+
+// The page of an R x R canvas, by the threshold.
+document::DotPage pageFromCanvas(const QImage &canvas, int threshold);
+
+// Called after each page with the number done and the total.
+using ImportProgress = std::function<void(int done, int total)>;
+
+// Reads the file and makes its pages. Runs on any thread; touches nothing
+// shared but `cancel`, which it checks before each frame. The caller hands a
+// finished, not cancelled result to the store on the store's thread with
+// AnimationStore::replacePages().
+ImportResult importPictureFile(const ImportOptions &options, const std::atomic_bool *cancel = nullptr,
+                               const ImportProgress &progress = {});
+
+} // namespace dravelle::editor
