@@ -66,14 +66,14 @@ protected:
         context.project = project::defaultProjectData(0);
     }
 
-    // A .crs of `frames` pages of `delayMs`; page i lights dot (16 + i, 5) red.
+    // A .crs of `frames` pages of `delayMs`; page i lights dot (20 + i, 5) red.
     void writeCrs(const QString &name, int frames, int delayMs, int side = 48)
     {
         std::vector<dravelle::document::CrsPage> pages;
         for (int i = 0; i < frames; ++i) {
             dravelle::document::CrsPage page;
             page.colours.assign(size_t(side * side), 0);
-            page.colours[size_t(16 + i + 5 * side)] = 1;
+            page.colours[size_t(20 + i + 5 * side)] = 1;
             page.delayMs = delayMs;
             pages.push_back(page);
         }

@@ -3,6 +3,7 @@
 #include "halvane/preview/outline.h"
 #include "halvane/preview/preview_loops.h"
 
+#include "tests/common/gui_application.h"
 #include "tests/halvane/preview/preview_fixture.h"
 
 #include <climits>
@@ -126,8 +127,8 @@ TEST_F(PreviewTest, DataMessageStepsThroughItsBackAnimationWithTheFramesOwnDelay
     ASSERT_EQ(sink.steps.size(), 20u); // elapsed grows by 100 per step
     EXPECT_EQ(sink.totalMs(), 4000);  // while each step shows its frame 200 ms
     for (size_t i = 0; i < 20; ++i) {
-        EXPECT_EQ(sink.steps[i].canvas.pixel(16 + int(i % 3), 5), kRed) << i;
-        EXPECT_EQ(sink.steps[i].canvas.pixel(16 + int((i + 1) % 3), 5), kBlack) << i;
+        EXPECT_EQ(sink.steps[i].canvas.pixel(20 + int(i % 3), 5), kRed) << i;
+        EXPECT_EQ(sink.steps[i].canvas.pixel(20 + int((i + 1) % 3), 5), kBlack) << i;
     }
 }
 
@@ -187,9 +188,9 @@ TEST_F(PreviewTest, TextBackAnimationAdvancesOnlyOnWholeTenthsOfASecond)
     runPreview(context, PreviewKind::Text3, {}, sink);
     ASSERT_GT(sink.steps.size(), 6u);
     for (size_t i = 0; i < 5; ++i)
-        EXPECT_TRUE(sink.lit(i, 16, 5)) << i; // frame 0 until 300 ms
-    EXPECT_TRUE(sink.lit(5, 18, 5));          // then frame 5 mod 3 = 2
-    EXPECT_FALSE(sink.lit(5, 16, 5));
+        EXPECT_TRUE(sink.lit(i, 20, 5)) << i; // frame 0 until 300 ms
+    EXPECT_TRUE(sink.lit(5, 22, 5));          // then frame 5 mod 3 = 2
+    EXPECT_FALSE(sink.lit(5, 20, 5));
 }
 
 TEST_F(PreviewTest, AnimationPlaysItsFramesLoopTimes)
@@ -201,7 +202,7 @@ TEST_F(PreviewTest, AnimationPlaysItsFramesLoopTimes)
     ASSERT_EQ(own.steps.size(), 6u);
     for (size_t i = 0; i < 6; ++i) {
         EXPECT_EQ(own.steps[i].ms, 200);
-        EXPECT_EQ(own.steps[i].canvas.pixel(16 + int(i % 3), 5), kRed) << i;
+        EXPECT_EQ(own.steps[i].canvas.pixel(20 + int(i % 3), 5), kRed) << i;
         EXPECT_EQ(own.steps[i].canvas.pixel(0, 20), kGreen) << i;
     }
     context.project.animations[0].speed = 3;
@@ -236,7 +237,7 @@ TEST_F(PreviewTest, OneFrameAnimationAndPicturesShowLoopSteps)
     runPreview(context, PreviewKind::Animation, QStringLiteral("still.crs"), still);
     ASSERT_EQ(still.steps.size(), 3u);
     EXPECT_EQ(still.steps[0].ms, 160);
-    EXPECT_TRUE(still.lit(2, 16, 5));
+    EXPECT_TRUE(still.lit(2, 20, 5));
 
     writeBmp(QStringLiteral("sun.bmp"));
     addAnimation(QStringLiteral("sun.bmp"), 3, 2, kStyleOneDot);

@@ -4,6 +4,7 @@
 #include "halvane/preview/thumbnail_loops.h"
 #include "halvane/preview/thumbnail_workers.h"
 
+#include "tests/common/gui_application.h"
 #include "tests/halvane/preview/preview_fixture.h"
 #include "tests/halvane/preview/virtual_clock.h"
 
@@ -32,7 +33,7 @@ TEST_F(PreviewTest, AnimationThumbnailLoopsForeverInGreen)
     ASSERT_EQ(sink.steps.size(), 7u);
     for (size_t i = 0; i < 7; ++i) {
         EXPECT_EQ(sink.steps[i].ms, 40);
-        EXPECT_EQ(sink.steps[i].canvas.pixel(16 + int(i % 3), 5), kGreen) << i; // red turned green
+        EXPECT_EQ(sink.steps[i].canvas.pixel(20 + int(i % 3), 5), kGreen) << i; // red turned green
         EXPECT_EQ(sink.steps[i].canvas.pixel(0, 20), kGreen);
     }
 }
@@ -59,9 +60,9 @@ TEST_F(PreviewTest, MessageThumbnailRestartsItsBackAnimationEachPassInItsOwnColo
     RecordingSink sink(22);
     thumbnailLoop(context, QStringLiteral("Hour"), sink);
     ASSERT_EQ(sink.steps.size(), 22u);
-    EXPECT_EQ(sink.steps[19].canvas.pixel(17, 5), kRed); // step 19: frame 1
-    EXPECT_EQ(sink.steps[20].canvas.pixel(16, 5), kRed); // a new pass: frame 0
-    EXPECT_EQ(sink.steps[21].canvas.pixel(17, 5), kRed);
+    EXPECT_EQ(sink.steps[19].canvas.pixel(21, 5), kRed); // step 19: frame 1
+    EXPECT_EQ(sink.steps[20].canvas.pixel(20, 5), kRed); // a new pass: frame 0
+    EXPECT_EQ(sink.steps[21].canvas.pixel(21, 5), kRed);
     EXPECT_EQ(sink.steps[20].ms, 200);
 }
 
@@ -121,11 +122,11 @@ TEST_F(PreviewTest, TextThumbnailRendersBackFramesOnWholeTenthsOfTheirDelays)
     RecordingSink sink(6);
     EXPECT_FALSE(thumbnailLoop(context, QStringLiteral("Text2"), sink));
     ASSERT_EQ(sink.steps.size(), 6u);
-    EXPECT_FALSE(sink.lit(0, 16, 5));
-    EXPECT_FALSE(sink.lit(0, 17, 5));
+    EXPECT_FALSE(sink.lit(0, 20, 5));
+    EXPECT_FALSE(sink.lit(0, 21, 5));
     for (size_t i = 1; i < 6; ++i) {
-        EXPECT_TRUE(sink.lit(i, 17, 5)) << i;
-        EXPECT_FALSE(sink.lit(i, 16, 5)) << i;
+        EXPECT_TRUE(sink.lit(i, 21, 5)) << i;
+        EXPECT_FALSE(sink.lit(i, 20, 5)) << i;
         EXPECT_EQ(sink.steps[i].ms, 150);
     }
 
@@ -134,7 +135,7 @@ TEST_F(PreviewTest, TextThumbnailRendersBackFramesOnWholeTenthsOfTheirDelays)
     RecordingSink still(4);
     EXPECT_FALSE(thumbnailLoop(context, QStringLiteral("Text2"), still));
     EXPECT_EQ(still.steps.size(), 4u);
-    EXPECT_TRUE(still.lit(3, 16, 5));
+    EXPECT_TRUE(still.lit(3, 20, 5));
 }
 
 TEST_F(PreviewTest, ThumbnailOfAMissingFileOrUnknownNameShowsNothing)
