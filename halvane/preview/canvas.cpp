@@ -1,26 +1,23 @@
 #include "halvane/preview/canvas.h"
 
+#include "halvane/encode/dot_image.h"
+
 #include <algorithm>
 
 namespace halvane::preview {
 
 namespace {
 
-constexpr QRgb kGreen = 0xFF00FF00u;
-constexpr QRgb kBlack = 0xFF000000u;
-
 QRgb pixelOrBlack(const QImage &image, int x, int y)
 {
-    return image.valid(x, y) ? image.pixel(x, y) : kBlack;
+    return image.valid(x, y) ? image.pixel(x, y) : kDark;
 }
 
 } // namespace
 
 QImage blackCanvas(const common::CrossGeometry &geometry)
 {
-    QImage canvas(geometry.side, geometry.side, QImage::Format_RGB32);
-    canvas.fill(kBlack);
-    return canvas;
+    return encode::blackImage(geometry.side, geometry.side);
 }
 
 void copyWindow(QImage &canvas, int x, int y, const QImage &source, int sourceX, int sourceY,
@@ -36,7 +33,7 @@ void copyWindow(QImage &canvas, int x, int y, const QImage &source, int sourceX,
     for (int row = top; row < bottom; ++row) {
         auto *line = reinterpret_cast<QRgb *>(canvas.scanLine(y + row));
         for (int col = left; col < right; ++col)
-            line[x + col] = pixelOrBlack(source, sourceX + col, sourceY + row) | kBlack;
+            line[x + col] = pixelOrBlack(source, sourceX + col, sourceY + row) | kDark;
     }
 }
 
@@ -63,8 +60,8 @@ void makeLitPixelsGreen(QImage &canvas)
     for (int y = 0; y < canvas.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(canvas.scanLine(y));
         for (int x = 0; x < canvas.width(); ++x)
-            if ((line[x] & 0x00FFFFFFu) != 0)
-                line[x] = kGreen;
+            if (encode::isLit(line[x]))
+                line[x] = encode::kDotGreen;
     }
 }
 

@@ -10,6 +10,9 @@ namespace halvane::preview {
 // onto it. Canvases are RGB32 images; a pixel that is not pure black is a
 // lit dot.
 
+// A dark dot (black); lit dots are drawn in encode::kDotGreen.
+inline constexpr QRgb kDark = 0xFF000000u;
+
 // The edge of a play list thumbnail in pixels.
 inline constexpr int kThumbnailSize = 32;
 

@@ -1,6 +1,8 @@
 #include "halvane/preview/dot_grid.h"
 
 #include "common/cross_geometry.h"
+#include "halvane/encode/dot_image.h"
+#include "halvane/preview/canvas.h"
 
 #include <algorithm>
 
@@ -8,8 +10,6 @@ namespace halvane::preview {
 
 namespace {
 
-constexpr QRgb kGreen = 0xFF00FF00u;
-constexpr QRgb kBlack = 0xFF000000u;
 constexpr int kCorner = common::CrossGeometry::kCorner;
 constexpr int kDialogExtraWidth = 30;
 constexpr int kDialogExtraHeight = 60;
@@ -62,8 +62,8 @@ void drawDotGrid(QImage &picture, const QImage &canvas, int d)
         for (int x = 0; x < side; ++x) {
             if (!common::CrossGeometry::inCross(side, x, y))
                 continue;
-            const bool lit = (canvas.pixel(x, y) & 0x00FFFFFFu) != 0;
-            fill(picture, x * d + 1, y * d + 1, (x + 1) * d, (y + 1) * d, lit ? kGreen : kBlack);
+            const QRgb colour = encode::isLit(canvas.pixel(x, y)) ? encode::kDotGreen : kDark;
+            fill(picture, x * d + 1, y * d + 1, (x + 1) * d, (y + 1) * d, colour);
         }
 }
 

@@ -1,13 +1,13 @@
 #include "halvane/preview/outline.h"
 
 #include "common/cross_geometry.h"
+#include "halvane/encode/dot_image.h"
+#include "halvane/preview/canvas.h"
 
 namespace halvane::preview {
 
 namespace {
 
-constexpr QRgb kGreen = 0xFF00FF00u;
-constexpr QRgb kBlack = 0xFF000000u;
 constexpr int kCorner = common::CrossGeometry::kCorner;
 
 bool isOneOf(int v, int a, int b)
@@ -91,14 +91,14 @@ void drawOutline(QImage &canvas, int frameStyle, long long seconds)
     const int s = canvas.width();
     const bool even = seconds % 2 == 0;
     const bool flashing = frameStyle == kStyleFlashOneDot || frameStyle == kStyleFlashTwoDots;
-    const QRgb steady = (!flashing || even) ? kGreen : kBlack;
+    const QRgb steady = (!flashing || even) ? encode::kDotGreen : kDark;
     for (int y = 0; y < canvas.height() && y < s; ++y) {
         auto *line = reinterpret_cast<QRgb *>(canvas.scanLine(y));
         for (int x = 0; x < s; ++x) {
             if (!(t == 1 ? onOneDotOutline(s, x, y) : onTwoDotOutline(s, x, y)))
                 continue;
             if (frameStyle == kStyleMove)
-                line[x] = (moveFirstColour(s, x, y) == even) ? kGreen : kBlack;
+                line[x] = (moveFirstColour(s, x, y) == even) ? encode::kDotGreen : kDark;
             else
                 line[x] = steady;
         }

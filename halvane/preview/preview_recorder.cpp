@@ -1,19 +1,20 @@
 #include "halvane/preview/preview_recorder.h"
 
+#include "halvane/encode/dot_image.h"
+#include "halvane/preview/canvas.h"
 #include "halvane/preview/dot_grid.h"
 
 namespace halvane::preview {
 
 namespace {
 
-constexpr QRgb kBackground = 0xFF000000u; // the corners beside the arms
-constexpr QRgb kGreen = 0xFF00FF00u;
+constexpr QRgb kBackground = kDark; // the corners beside the arms
 
 } // namespace
 
 PreviewRecorder::PreviewRecorder(int side, int dotSize, int maxFrames)
     : m_dotSize(dotSize), m_maxFrames(maxFrames),
-      m_writer(QSize(side * dotSize, side * dotSize), {kBackground, kGreen, kGridGrey})
+      m_writer(QSize(side * dotSize, side * dotSize), {kBackground, encode::kDotGreen, kGridGrey})
 {
 }
 

@@ -1,5 +1,6 @@
 #include "halvane/preview/thumbnail_workers.h"
 
+#include "halvane/encode/dot_image.h"
 #include "halvane/preview/canvas.h"
 
 namespace halvane::preview {
@@ -8,9 +9,7 @@ namespace {
 
 QImage blackThumbnail()
 {
-    QImage image(kThumbnailSize, kThumbnailSize, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    return image;
+    return encode::blackImage(kThumbnailSize, kThumbnailSize);
 }
 
 // Shows the steps of one thumbnail loop: a canvas that changed since the
