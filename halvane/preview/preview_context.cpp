@@ -53,6 +53,16 @@ std::optional<common::gif::Picture> loadAnimationFile(const PreviewContext &cont
     return common::gif::Picture::fromFile(path);
 }
 
+bool loadBackAnimation(const PreviewContext &context, const QString &fileName, StepSink &sink,
+                       std::optional<common::gif::Picture> *back)
+{
+    back->reset();
+    if (fileName.isEmpty())
+        return true;
+    *back = loadAnimationFile(context, fileName, sink);
+    return back->has_value();
+}
+
 const project::AnimationEntry *findAnimation(const PreviewContext &context, const QString &fileName)
 {
     for (const project::AnimationEntry &entry : context.project.animations)

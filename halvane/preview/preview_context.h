@@ -56,6 +56,11 @@ QString missingFileMessage(const QString &path);
 std::optional<common::gif::Picture> loadAnimationFile(const PreviewContext &context,
                                                       const QString &fileName, StepSink &sink);
 
+// The back animation of a message: nothing for "", else the loaded file.
+// False when the file is missing (the sink has had the message).
+bool loadBackAnimation(const PreviewContext &context, const QString &fileName, StepSink &sink,
+                       std::optional<common::gif::Picture> *back);
+
 // The first animation list entry of that file name, or nullptr.
 const project::AnimationEntry *findAnimation(const PreviewContext &context, const QString &fileName);
 

@@ -46,9 +46,10 @@ void finishMessageCanvas(QImage &canvas, const project::ItemSettings &item, long
     placeCaption(canvas, caption.image, caption.windowStart, outlineThickness(item.frameStyle), geometry);
 }
 
-} // namespace
-
-bool previewAnimation(const PreviewContext &context, const QString &fileName, StepSink &sink)
+// Kinds 7 and 8: the animation list entry's file; a picture, or an animation
+// of a single frame, is shown `loop` times as a still.
+bool previewEntryFile(const PreviewContext &context, const QString &fileName, bool picture,
+                      StepSink &sink)
 {
     const project::AnimationEntry *entry = shownEntry(context, fileName);
     if (!entry)
@@ -58,7 +59,7 @@ bool previewAnimation(const PreviewContext &context, const QString &fileName, St
         return true;
     const int side = context.geometry.side;
     const int frames = file->frameCount();
-    if (frames < 2)
+    if (picture || frames < 2)
         return showPictureSteps(encode::renderFrame(*file, 0, side), *entry, sink);
     SecondsCounter seconds;
     for (std::int32_t n = 0; n < entry->loop; ++n) {
@@ -74,15 +75,16 @@ bool previewAnimation(const PreviewContext &context, const QString &fileName, St
     return true;
 }
 
+} // namespace
+
+bool previewAnimation(const PreviewContext &context, const QString &fileName, StepSink &sink)
+{
+    return previewEntryFile(context, fileName, false, sink);
+}
+
 bool previewPicture(const PreviewContext &context, const QString &fileName, StepSink &sink)
 {
-    const project::AnimationEntry *entry = shownEntry(context, fileName);
-    if (!entry)
-        return true;
-    const auto file = loadAnimationFile(context, fileName, sink);
-    if (!file)
-        return true;
-    return showPictureSteps(encode::renderFrame(*file, 0, context.geometry.side), *entry, sink);
+    return previewEntryFile(context, fileName, true, sink);
 }
 
 bool previewDataMessage(const PreviewContext &context, int item, StepSink &sink)
@@ -90,7 +92,7 @@ bool previewDataMessage(const PreviewContext &context, int item, StepSink &sink)
     const project::ItemSettings &settings = context.project.items[size_t(std::clamp(item, 0, 3))];
     const common::CrossGeometry &g = context.geometry;
     std::optional<common::gif::Picture> back;
-    if (!settings.backAnimation.isEmpty() && !(back = loadAnimationFile(context, settings.backAnimation, sink)))
+    if (!loadBackAnimation(context, settings.backAnimation, sink, &back))
         return true;
     const CaptionStrip caption = renderCaptionStrip(dataMessageKind(item), g, context.now);
     const int frames = back ? back->frameCount() : 0;
@@ -121,7 +123,7 @@ bool previewText(const PreviewContext &context, int text, StepSink &sink)
     const project::TextSettings &settings = context.project.texts[size_t(std::clamp(text, 0, 2))];
     const common::CrossGeometry &g = context.geometry;
     std::optional<common::gif::Picture> back;
-    if (!settings.backAnimation.isEmpty() && !(back = loadAnimationFile(context, settings.backAnimation, sink)))
+    if (!loadBackAnimation(context, settings.backAnimation, sink, &back))
         return true;
     const QImage strip = encode::renderScrollingStrip(settings, context.fontNames, g);
     const int width = strip.width() - 2 * g.side - 3;

@@ -57,7 +57,7 @@ bool messageThumbnail(const PreviewContext &context, int item, StepSink &sink)
     const project::ItemSettings &settings = context.project.items[size_t(item)];
     const common::CrossGeometry &g = context.geometry;
     std::optional<common::gif::Picture> back;
-    if (!settings.backAnimation.isEmpty() && !(back = loadAnimationFile(context, settings.backAnimation, sink)))
+    if (!loadBackAnimation(context, settings.backAnimation, sink, &back))
         return true;
     const QImage caption = encode::renderCaption(dataMessageKind(item), g, context.now);
     const int t = outlineThickness(settings.frameStyle);
@@ -93,7 +93,7 @@ bool textThumbnail(const PreviewContext &context, int text, StepSink &sink)
     const project::TextSettings &settings = context.project.texts[size_t(text)];
     const common::CrossGeometry &g = context.geometry;
     std::optional<common::gif::Picture> back;
-    if (!settings.backAnimation.isEmpty() && !(back = loadAnimationFile(context, settings.backAnimation, sink)))
+    if (!loadBackAnimation(context, settings.backAnimation, sink, &back))
         return true;
     const QImage strip = encode::renderThumbnailStrip(settings, context.fontNames, g);
     const int frames = back ? back->frameCount() : 0;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 using namespace halvane::preview;
-using common::CrossGeometry;
 
 namespace {
 
@@ -20,59 +19,7 @@ QImage filled(int width, int height, QRgb colour)
     return image;
 }
 
-// A source whose every pixel tells where it came from: red = x, green = y + 1.
-QImage positionImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x, y + 1, 0));
-    return image;
-}
-
-// The source position a canvas pixel was copied from, or (-1, -1) for red.
-QPoint origin(const QImage &canvas, int x, int y)
-{
-    const QRgb p = canvas.pixel(x, y);
-    return p == kRed ? QPoint(-1, -1) : QPoint(qRed(p), qGreen(p) - 1);
-}
-
 } // namespace
-
-TEST(Canvas, CaptionWindowLeavesTheOutlineVisible)
-{
-    const CrossGeometry g{48, 0};
-    QImage canvas = filled(48, 48, kRed);
-    placeCaption(canvas, positionImage(120, 16), 40, 2, g);
-    // 44 x 12 dots from strip (42, 2) land at column 2, row 18.
-    EXPECT_EQ(origin(canvas, 2, 18), QPoint(42, 2));
-    EXPECT_EQ(origin(canvas, 45, 29), QPoint(85, 13));
-    EXPECT_EQ(origin(canvas, 1, 18), QPoint(-1, -1));
-    EXPECT_EQ(origin(canvas, 46, 29), QPoint(-1, -1));
-    EXPECT_EQ(origin(canvas, 2, 17), QPoint(-1, -1));
-    EXPECT_EQ(origin(canvas, 2, 30), QPoint(-1, -1));
-
-    QImage plain = filled(64, 64, kRed);
-    placeCaption(plain, positionImage(64, 32), 0, 0, CrossGeometry{64, 0});
-    EXPECT_EQ(origin(plain, 0, 16), QPoint(0, 0));
-    EXPECT_EQ(origin(plain, 63, 47), QPoint(63, 31));
-    EXPECT_EQ(origin(plain, 0, 15), QPoint(-1, -1));
-    EXPECT_EQ(origin(plain, 0, 48), QPoint(-1, -1));
-}
-
-TEST(Canvas, TextWindowSitsInsideTheHarnessFrameDots)
-{
-    const CrossGeometry g{48, 3};
-    QImage canvas = filled(48, 48, kRed);
-    placeText(canvas, positionImage(200, 16), 7, g);
-    // 42 x 10 dots from strip (7, 0) land at column 3, row 19.
-    EXPECT_EQ(origin(canvas, 3, 19), QPoint(7, 0));
-    EXPECT_EQ(origin(canvas, 44, 28), QPoint(48, 9));
-    EXPECT_EQ(origin(canvas, 2, 19), QPoint(-1, -1));
-    EXPECT_EQ(origin(canvas, 45, 19), QPoint(-1, -1));
-    EXPECT_EQ(origin(canvas, 3, 18), QPoint(-1, -1));
-    EXPECT_EQ(origin(canvas, 3, 29), QPoint(-1, -1));
-}
 
 TEST(Canvas, CopiesReplaceWithBlackAndReadBlackBeyondTheSource)
 {
@@ -92,31 +39,6 @@ TEST(Canvas, CopiesReplaceWithBlackAndReadBlackBeyondTheSource)
     EXPECT_EQ(canvas.pixel(2, 2), kRed);
 }
 
-TEST(Canvas, LitPixelsTurnGreenWhateverTheirColour)
-{
-    QImage canvas = filled(48, 48, kBlack);
-    canvas.setPixel(3, 20, qRgb(0, 0, 1));
-    canvas.setPixel(4, 20, qRgb(255, 0, 0));
-    canvas.setPixel(5, 20, qRgb(40, 40, 40));
-    makeLitPixelsGreen(canvas);
-    EXPECT_EQ(canvas.pixel(3, 20), kGreen);
-    EXPECT_EQ(canvas.pixel(4, 20), kGreen);
-    EXPECT_EQ(canvas.pixel(5, 20), kGreen);
-    EXPECT_EQ(canvas.pixel(6, 20), kBlack);
-}
-
-TEST(Canvas, ThumbnailIsTheWholeCanvasIn32By32)
-{
-    QImage canvas = filled(64, 64, kBlack);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 32; x < 64; ++x)
-            canvas.setPixel(x, y, kGreen);
-    const QImage thumb = thumbnailImage(canvas);
-    EXPECT_EQ(thumb.size(), QSize(32, 32));
-    EXPECT_EQ(thumb.pixel(0, 10), kBlack);
-    EXPECT_EQ(thumb.pixel(31, 10), kGreen);
-}
-
 TEST(DotGrid, LayoutOfA450By250Picture)
 {
     const PreviewLayout l48 = previewLayout(QSize(450, 250), 48);
@@ -128,6 +50,7 @@ TEST(DotGrid, LayoutOfA450By250Picture)
     EXPECT_EQ(l64.crossSize, QSize(192, 192));
     EXPECT_EQ(l64.dialogSize, QSize(222, 252));
     EXPECT_EQ(previewLayout(QSize(40, 400), 48).dotSize, 0);
+    EXPECT_TRUE(dotGridImage(filled(48, 48, kBlack), 0).isNull());
 }
 
 TEST(DotGrid, DotsAreFilledInsideTheGridAndCornersStayUntouched)
@@ -174,7 +97,3 @@ TEST(DotGrid, GridLinesSpanTheArmsAndTheBand)
     EXPECT_EQ(p.pixel(239, 81), kBlack);
 }
 
-TEST(DotGrid, NoPictureForAZeroDotSize)
-{
-    EXPECT_TRUE(dotGridImage(filled(48, 48, kBlack), 0).isNull());
-}

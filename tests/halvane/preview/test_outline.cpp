@@ -61,6 +61,10 @@ TEST(Outline, OutlinesLieOnTheCrossAndCountPerSide)
     // 4 x 16 + 4 x 36 + 4 x 12 + 4 x 28.
     EXPECT_EQ(countDots(64, onOneDotOutline), 252);
     EXPECT_EQ(countDots(48, onTwoDotOutline), 368);
+    EXPECT_TRUE(onTwoDotOutline(48, 2, 17));
+    EXPECT_FALSE(onTwoDotOutline(48, 2, 18));
+    EXPECT_TRUE(onTwoDotOutline(48, 17, 17));
+    EXPECT_FALSE(onTwoDotOutline(48, 18, 18));
     for (int side : {48, 64}) {
         for (int y = 0; y < side; ++y) {
             for (int x = 0; x < side; ++x) {
@@ -70,33 +74,6 @@ TEST(Outline, OutlinesLieOnTheCrossAndCountPerSide)
             }
         }
     }
-}
-
-TEST(Outline, TwoDotOutlineIsTwoDotsDeep)
-{
-    EXPECT_TRUE(onTwoDotOutline(48, 1, 16));
-    EXPECT_TRUE(onTwoDotOutline(48, 2, 17));
-    EXPECT_FALSE(onTwoDotOutline(48, 2, 18));
-    EXPECT_TRUE(onTwoDotOutline(48, 17, 17));
-    EXPECT_FALSE(onTwoDotOutline(48, 18, 18));
-    EXPECT_TRUE(onTwoDotOutline(48, 17, 2));
-    EXPECT_TRUE(onTwoDotOutline(48, 20, 1));
-    EXPECT_FALSE(onTwoDotOutline(48, 20, 2));
-    EXPECT_TRUE(onTwoDotOutline(64, 62, 40));
-    EXPECT_TRUE(onTwoDotOutline(64, 46, 47));
-    EXPECT_FALSE(onTwoDotOutline(64, 45, 45));
-}
-
-TEST(Outline, StyleThickness)
-{
-    EXPECT_EQ(outlineThickness(kStyleNone), 0);
-    EXPECT_EQ(outlineThickness(kStyleOneDot), 1);
-    EXPECT_EQ(outlineThickness(kStyleTwoDots), 2);
-    EXPECT_EQ(outlineThickness(kStyleMove), 2);
-    EXPECT_EQ(outlineThickness(kStyleFlashOneDot), 1);
-    EXPECT_EQ(outlineThickness(kStyleFlashTwoDots), 2);
-    EXPECT_EQ(outlineThickness(0), 0);
-    EXPECT_EQ(outlineThickness(7), 0);
 }
 
 TEST(Outline, MoveDashesSwapEverySecond)
@@ -154,16 +131,6 @@ TEST(Outline, NoneAndUnknownStylesDrawNothing)
         drawOutline(canvas, style, 0);
         EXPECT_EQ(countColour(canvas, kRed), 48 * 48) << style;
     }
-}
-
-TEST(Outline, SteadyStylesAreGreenInEverySecond)
-{
-    QImage canvas = filled(64, kBlack);
-    drawOutline(canvas, kStyleOneDot, 1);
-    EXPECT_EQ(countColour(canvas, kGreen), 252);
-    QImage two = filled(48, kBlack);
-    drawOutline(two, kStyleTwoDots, 5);
-    EXPECT_EQ(countColour(two, kGreen), 368);
 }
 
 TEST(SecondsCounter, ASecondRestartsTheSumAtZero)

@@ -50,7 +50,6 @@ TEST(PreviewKinds, NamesChooseTheirPreview)
     EXPECT_EQ(previewKindForName("Hour"), PreviewKind::Hour);
     EXPECT_EQ(previewKindForName("Humidity"), PreviewKind::Humidity);
     EXPECT_EQ(previewKindForName("rain.CRS"), PreviewKind::Animation);
-    EXPECT_EQ(previewKindForName("sun.jpg"), PreviewKind::Picture);
     EXPECT_EQ(previewKindForName("sun.BMP"), PreviewKind::Picture);
     EXPECT_EQ(previewKindForName("hour"), std::nullopt);
     EXPECT_EQ(previewKindForName("notes.txt"), std::nullopt);

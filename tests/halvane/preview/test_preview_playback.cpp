@@ -89,16 +89,14 @@ TEST(PreviewPlayback, ALoopThatEndsByItselfFinishesAndPassesItsMessagesOn)
     EXPECT_TRUE(playback.requestClose());
 }
 
+
 TEST(PreviewPlayback, ACloseBeforeTheStartClosesAtOnceAndStartsNothing)
 {
     VirtualClock clock;
     std::atomic<bool> ran{false};
     PreviewPlayback playback(clock, 5, {}, {});
     EXPECT_TRUE(playback.requestClose());
-    playback.start([&](StepSink &) {
-        ran = true;
-        return true;
-    });
+    playback.start([&](StepSink &) { return ran = true; });
     playback.wait();
     EXPECT_FALSE(ran);
 }

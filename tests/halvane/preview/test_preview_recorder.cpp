@@ -74,14 +74,6 @@ TEST(AnimatedGifWriter, DelaysFollowTheRunningTotalInHundredths)
     EXPECT_EQ(picture.frameInfo(2).delayField, 7);
 }
 
-TEST(AnimatedGifWriter, NothingWrittenGivesNoFile)
-{
-    AnimatedGifWriter writer(QSize(8, 8), {kBlack, kGreen});
-    EXPECT_TRUE(writer.finish().isEmpty());
-    AnimatedGifWriter oneColour(QSize(8, 8), {kBlack});
-    EXPECT_FALSE(oneColour.addFrame(QImage(8, 8, QImage::Format_RGB32), 100));
-}
-
 TEST(PreviewRecorder, EqualStepsBecomeOneFrameOfTheirSummedTime)
 {
     PreviewRecorder recorder(48, 3);

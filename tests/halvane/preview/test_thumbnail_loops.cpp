@@ -165,6 +165,9 @@ TEST_F(PreviewTest, AGroupOfFourEntriesKeepsBoxesFiveToFifteenBlack)
         },
         clock);
     workers.start(thumbnailLoops(context, 0));
+    EXPECT_FALSE(workers.isIdle(0)); // busy from the start, before its thread runs
+    for (int box = 4; box < 15; ++box)
+        EXPECT_TRUE(workers.isIdle(box)) << box; // no worker at all
     for (bool all = false; !all;) {
         std::this_thread::yield();
         std::lock_guard lock(mutex);

@@ -64,36 +64,6 @@ void waitUntil(const std::function<bool()> &condition)
 
 } // namespace
 
-TEST(ThumbnailWorkers, AGroupOfFourLeavesTheOtherBoxesBlack)
-{
-    VirtualClock clock;
-    Received got;
-    ThumbnailWorkers workers(got.handler(), clock);
-    workers.start({endlessGreen(), endlessGreen(), endlessGreen(), endlessGreen()});
-    for (int box = 4; box < ThumbnailWorkers::kBoxCount; ++box) {
-        EXPECT_TRUE(workers.isIdle(box)) << box;
-        const auto images = got.of(box);
-        ASSERT_EQ(images.size(), 1u) << box;
-        EXPECT_EQ(images[0].size(), QSize(32, 32));
-        EXPECT_EQ(images[0].pixel(16, 16), kBlack);
-    }
-    for (int box = 0; box < 4; ++box)
-        EXPECT_FALSE(workers.isIdle(box)) << box; // busy from the start
-    waitUntil([&] {
-        for (int box = 0; box < 4; ++box)
-            if (got.of(box).empty())
-                return false;
-        return true;
-    });
-    workers.stopAndWait();
-    EXPECT_TRUE(workers.allIdle());
-    for (int box = 0; box < 4; ++box) {
-        const auto images = got.of(box);
-        ASSERT_EQ(images.size(), 1u) << box; // the same canvas is handed on once
-        EXPECT_EQ(images[0].pixel(16, 16), kGreen);
-    }
-}
-
 TEST(ThumbnailWorkers, WorkersBeginFiftyMillisecondsApart)
 {
     VirtualClock clock;
