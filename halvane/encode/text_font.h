@@ -30,18 +30,10 @@ CellFont textFont(const project::TextSettings &message, const QStringList &fontN
 // 48 cross and 24 on a 64 cross.
 CellFont captionFont(const common::CrossGeometry &geometry);
 
-// The font engine's font for a cell font. The engine sizes fonts by their em
-// (whole pixels), so the cell height is mapped onto the em size the way the
-// face's own metrics ask for it: em = cell height x unitsPerEm / (winAscent +
-// winDescent), the Windows metrics of the face's OS/2 table (its hhea
-// ascender and descender when it has none), rounded to the nearest whole
-// pixel and at least 1. The cell of the chosen size comes within one dot of
-// the requested height. A face the engine does not know, or an empty name,
-// falls back silently to the engine's substitute face, whose metrics are used.
+// The font engine's font for a cell font, sized by common::font::pixelSizeForCell.
+// A face the engine does not know, or an empty name, falls back silently to
+// the engine's substitute face, whose metrics are used.
 QFont engineFont(const CellFont &font);
-
-// The em size in whole pixels for a cell height in `face` (any size).
-int pixelSizeForCell(const QFont &face, int cellHeight);
 
 // The width of `text` drawn as one line in `font`, in dots (the sum of the
 // advances; nothing is padded).

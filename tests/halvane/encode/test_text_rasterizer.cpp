@@ -1,6 +1,7 @@
 #include "halvane/encode/dot_image.h"
 #include "halvane/encode/text_record.h"
 #include "halvane/encode/text_strips.h"
+#include "common/font/cell_font.h"
 #include "tests/common/gui_application.h"
 
 #include <QFontInfo>
@@ -207,11 +208,11 @@ TEST(TextFont, CellHeightMapsOntoTheEmByTheFaceMetrics)
     // 23 -> 19.76, 46 -> 39.52.
     const QFont sans(QStringLiteral("Liberation Sans"));
     const QFont dejavu(QStringLiteral("DejaVu Sans"));
-    EXPECT_EQ(pixelSizeForCell(sans, 16), 14);
-    EXPECT_EQ(pixelSizeForCell(sans, 23), 21);
-    EXPECT_EQ(pixelSizeForCell(sans, 46), 41);
-    EXPECT_EQ(pixelSizeForCell(dejavu, 23), 20);
-    EXPECT_EQ(pixelSizeForCell(dejavu, 46), 40);
+    EXPECT_EQ(common::font::pixelSizeForCell(sans, 16), 14);
+    EXPECT_EQ(common::font::pixelSizeForCell(sans, 23), 21);
+    EXPECT_EQ(common::font::pixelSizeForCell(sans, 46), 41);
+    EXPECT_EQ(common::font::pixelSizeForCell(dejavu, 23), 20);
+    EXPECT_EQ(common::font::pixelSizeForCell(dejavu, 46), 40);
 
     const QFont bold = engineFont({QStringLiteral("Liberation Sans"), 23, true, true});
     EXPECT_EQ(bold.pixelSize(), 21);
