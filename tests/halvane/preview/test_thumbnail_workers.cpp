@@ -196,3 +196,22 @@ TEST(ThumbnailWorkers, ChangedCanvasesAreHandedOnAgain)
     EXPECT_EQ(images[0].pixel(0, 0), kBlack);
     EXPECT_EQ(images[1].pixel(0, 0), kGreen);
 }
+
+TEST(ThumbnailWorkers, AStopCutsALongStepShort)
+{
+    VirtualClock clock;
+    Received got;
+    ThumbnailWorkers workers(got.handler(), clock);
+    std::atomic<long long> slept{-1};
+    std::atomic<bool> answered{true};
+    // A GIF frame of 655 s: the stop must not wait for its end.
+    workers.start({[&](StepSink &sink) {
+        answered = sink.show(canvasOf(kGreen), 655350);
+        slept = VirtualClock::threadTotal();
+        return false;
+    }});
+    waitUntil([&] { return !got.of(0).empty(); });
+    workers.stopAndWait();
+    EXPECT_FALSE(answered);
+    EXPECT_LT(slept, 655350);
+}
