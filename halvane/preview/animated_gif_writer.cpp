@@ -1,5 +1,7 @@
 #include "halvane/preview/animated_gif_writer.h"
 
+#include "common/gif/gif_memory_encoder.h"
+
 #include <gif_lib.h>
 
 #include <algorithm>
@@ -11,13 +13,7 @@ namespace {
 
 constexpr int kColourResolution = 8;
 constexpr int kMaxColours = 256;
-constexpr unsigned char kDisposalLeaveInPlace = 1 << 2; // packed byte of the graphic control extension
-
-int appendBytes(GifFileType *gif, const GifByteType *bytes, int length)
-{
-    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(bytes), length);
-    return length;
-}
+constexpr int kDisposalLeaveInPlace = 1;
 
 // The smallest power of two of at least `count` colours (2 .. 256).
 int tableSize(int count)
@@ -35,25 +31,11 @@ long long hundredths(long long ms)
 
 } // namespace
 
-// The giflib handle, closed on every path.
-struct AnimatedGifWriter::Encoder {
-    GifFileType *gif = nullptr;
-    ~Encoder() { close(); }
-    bool close()
-    {
-        if (!gif)
-            return false;
-        const bool ok = EGifCloseFile(gif, nullptr) == GIF_OK;
-        gif = nullptr;
-        return ok;
-    }
-};
-
 AnimatedGifWriter::AnimatedGifWriter(const QSize &size, const QList<QRgb> &palette)
-    : m_encoder(std::make_unique<Encoder>()), m_size(size), m_palette(palette.mid(0, kMaxColours))
+    : m_encoder(std::make_unique<common::gif::GifMemoryEncoder>(&m_bytes)), m_size(size),
+      m_palette(palette.mid(0, kMaxColours))
 {
-    m_encoder->gif = EGifOpen(&m_bytes, appendBytes, nullptr);
-    m_failed = !m_encoder->gif || m_palette.size() < 2 || size.isEmpty() || !putHeader();
+    m_failed = !m_encoder->isOpen() || m_palette.size() < 2 || size.isEmpty() || !putHeader();
 }
 
 AnimatedGifWriter::~AnimatedGifWriter() = default;
@@ -67,8 +49,8 @@ bool AnimatedGifWriter::putHeader()
     ColorMapObject *map = GifMakeMapObject(int(colours.size()), colours.data());
     if (!map)
         return false;
-    EGifSetGifVersion(m_encoder->gif, true);
-    const bool ok = EGifPutScreenDesc(m_encoder->gif, m_size.width(), m_size.height(), kColourResolution,
+    EGifSetGifVersion(m_encoder->get(), true);
+    const bool ok = EGifPutScreenDesc(m_encoder->get(), m_size.width(), m_size.height(), kColourResolution,
                                       0, map) == GIF_OK;
     GifFreeMapObject(map);
     return ok;
@@ -103,12 +85,8 @@ QRect AnimatedGifWriter::changedRect(const QImage &image) const
 
 bool AnimatedGifWriter::putFrame(const QImage &image, const QRect &rect, int delayCs)
 {
-    const GifByteType control[] = {kDisposalLeaveInPlace, GifByteType(delayCs & 0xFF),
-                                   GifByteType(delayCs >> 8), 0};
-    GifFileType *gif = m_encoder->gif;
-    if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, sizeof control, control) == GIF_ERROR
-        || EGifPutImageDesc(gif, rect.x(), rect.y(), rect.width(), rect.height(), false, nullptr)
-            == GIF_ERROR)
+    GifFileType *gif = m_encoder->get();
+    if (!m_encoder->putFrameHeader(kDisposalLeaveInPlace, delayCs, rect))
         return false;
     std::vector<GifPixelType> line(size_t(rect.width()));
     for (int y = rect.top(); y <= rect.bottom(); ++y) {

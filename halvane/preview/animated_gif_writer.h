@@ -7,6 +7,10 @@
 
 #include <memory>
 
+namespace common::gif {
+class GifMemoryEncoder;
+}
+
 namespace halvane::preview {
 
 // Writes an animated GIF89a frame by frame into memory with giflib: one
@@ -44,9 +48,8 @@ private:
     bool putFrame(const QImage &image, const QRect &rect, int delayCs);
     unsigned char indexOf(QRgb colour) const;
 
-    struct Encoder;
     QByteArray m_bytes; // before the encoder: closing it writes here
-    std::unique_ptr<Encoder> m_encoder;
+    std::unique_ptr<common::gif::GifMemoryEncoder> m_encoder;
     QSize m_size;
     QList<QRgb> m_palette;
     QImage m_previous;
