@@ -2,6 +2,7 @@
 
 #include "common/atomic_save.h"
 #include "common/cross_geometry.h"
+#include "common/gif/gif_memory_encoder.h"
 
 #include <gif_lib.h>
 
@@ -20,8 +21,7 @@ constexpr int kColourCount = 8;
 constexpr int kColourBits = 3;
 constexpr int kColourResolution = 8;   // bits per primary colour
 constexpr int kLoopCount = 1;
-constexpr int kMaxDelayField = 0xFFFF;
-constexpr quint8 kDisposalRestoreBackground = 2 << 2;   // packed byte of the graphic control extension
+constexpr int kDisposalRestoreBackground = 2;
 const char kComment[] = "CxImage demo";
 const char kLoopApplication[] = "NETSCAPE2.0";
 
@@ -29,35 +29,6 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("dravelle::document", text);
 }
-
-int writeToArray(GifFileType *gif, const GifByteType *bytes, int length)
-{
-    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(bytes), length);
-    return length;
-}
-
-// Closes the encoder on every path; close() reports whether the trailer and
-// the last data made it out.
-class Encoder {
-public:
-    explicit Encoder(QByteArray *out) { m_gif = EGifOpen(out, writeToArray, nullptr); }
-    ~Encoder() { close(); }
-    Encoder(const Encoder &) = delete;
-    Encoder &operator=(const Encoder &) = delete;
-
-    GifFileType *get() const { return m_gif; }
-    bool close()
-    {
-        if (!m_gif)
-            return false;
-        const bool ok = EGifCloseFile(m_gif, nullptr) == GIF_OK;
-        m_gif = nullptr;
-        return ok;
-    }
-
-private:
-    GifFileType *m_gif = nullptr;
-};
 
 struct MapDeleter {
     void operator()(ColorMapObject *map) const { GifFreeMapObject(map); }
@@ -98,13 +69,11 @@ bool putHeader(GifFileType *gif, int resolution)
         && EGifPutExtensionTrailer(gif) == GIF_OK && EGifPutComment(gif, kComment) == GIF_OK;
 }
 
-bool putPage(GifFileType *gif, int resolution, const CrsPage &page)
+bool putPage(common::gif::GifMemoryEncoder &encoder, int resolution, const CrsPage &page)
 {
-    const int delay = std::clamp(page.delayMs / 10, 0, kMaxDelayField);
-    const GifByteType control[] = {kDisposalRestoreBackground, GifByteType(delay & 0xFF),
-                                   GifByteType(delay >> 8), 0};
-    if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, sizeof control, control) == GIF_ERROR
-        || EGifPutImageDesc(gif, 0, 0, resolution, resolution, false, nullptr) == GIF_ERROR)
+    GifFileType *gif = encoder.get();
+    if (!encoder.putFrameHeader(kDisposalRestoreBackground, page.delayMs / 10,
+                                QRect(0, 0, resolution, resolution)))
         return false;
     std::vector<GifPixelType> line(static_cast<size_t>(resolution));
     for (int y = 0; y < resolution; ++y) {
@@ -125,11 +94,11 @@ QByteArray encodeCrs(int resolution, const std::vector<CrsPage> &pages)
     if (!inputProblem(resolution, pages).isEmpty())
         return {};
     QByteArray out;
-    Encoder encoder(&out);
-    if (!encoder.get() || !putHeader(encoder.get(), resolution))
+    common::gif::GifMemoryEncoder encoder(&out);
+    if (!encoder.isOpen() || !putHeader(encoder.get(), resolution))
         return {};
     for (const CrsPage &page : pages)
-        if (!putPage(encoder.get(), resolution, page))
+        if (!putPage(encoder, resolution, page))
             return {};
     return encoder.close() ? out : QByteArray();
 }

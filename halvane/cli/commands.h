@@ -41,4 +41,8 @@ int runSend(const QStringList &args);
 extern const char kProjectUsage[];
 int runProject(const QStringList &args);
 
+// The lines `help` prints for `preview`.
+extern const char kPreviewUsage[];
+int runPreview(const QStringList &args);
+
 } // namespace halvane::cli

@@ -8,6 +8,8 @@
 
 #include <QGuiApplication>
 
+#include <memory>
+
 namespace halvane::cli {
 
 int fail(const QString &message, int status)
@@ -33,6 +35,7 @@ const Command kCommands[] = {
     {"test", runTest, "test [--timeout S]: wait for the cross's self-test frames"},
     {"decode", runDecode, "FILE [--out DIR]: frames, delays and disposal of a picture"},
     {"project", runProject, kProjectUsage},
+    {"preview", runPreview, kPreviewUsage},
     {"build", runBuild, kBuildUsage},
     {"send", runSend, kSendUsage},
 };
@@ -47,16 +50,29 @@ void printUsage()
     out().flush();
 }
 
+// Commands that draw text need the font engine, which needs a GUI
+// application; without a display it draws off-screen.
+const char *const kTextCommands[] = {"preview", "build", "send"};
+
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char *name : kTextCommands)
+            if (qstrcmp(argv[i], name) == 0) {
+                if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                    qputenv("QT_QPA_PLATFORM", "offscreen");
+                return std::make_unique<QGuiApplication>(argc, argv);
+            }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 } // namespace halvane::cli
 
 int main(int argc, char **argv)
 {
     using namespace halvane::cli;
-    // Text records need fonts, so a GUI application; the command line needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const auto app = makeApplication(argc, argv);
     return common::cli::runCommand(QStringLiteral("halvane-cli"), QCoreApplication::arguments(),
                                    kCommands, printUsage, 2);
 }

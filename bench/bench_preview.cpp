@@ -1,0 +1,120 @@
+// CPU share of the fifteen play list thumbnails: the workers play a full
+// group for ten seconds of real time while the process's CPU time is
+// measured. They must not keep a core busy (aim: under 10 % of one core).
+
+#include "dravelle/document/crs_writer.h"
+#include "halvane/preview/thumbnail_loops.h"
+#include "halvane/preview/thumbnail_workers.h"
+#include "halvane/project/play_project_records.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <chrono>
+#include <ctime>
+#include <thread>
+
+using namespace halvane::preview;
+using halvane::project::AnimationEntry;
+using halvane::project::PlayListEntry;
+
+namespace {
+
+constexpr int kSide = 48;
+
+double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// A 48 x 48 animation of 24 pages, a dot running down the vertical bar.
+void writeAnimation(const QString &path, int delayMs)
+{
+    std::vector<dravelle::document::CrsPage> pages;
+    for (int i = 0; i < 24; ++i) {
+        dravelle::document::CrsPage page;
+        page.colours.assign(size_t(kSide * kSide), 0);
+        for (int x = 16; x < 32; ++x)
+            page.colours[size_t(x + 2 * i * kSide)] = 2;
+        page.delayMs = delayMs;
+        pages.push_back(page);
+    }
+    dravelle::document::writeCrsFile(path, kSide, pages);
+}
+
+// Fifteen entries: animations at speed `speed` (or their own 100 ms delays
+// at 8) with outlines, the four data messages and three texts over back
+// animations.
+PreviewContext benchContext(const QTemporaryDir &dir, int speed)
+{
+    PreviewContext context;
+    context.geometry = common::CrossGeometry{kSide, 0};
+    context.fontNames = {QStringLiteral("Liberation Sans")};
+    context.library = halvane::project::AnimationLibrary(dir.filePath(QStringLiteral("animations")));
+    context.project = halvane::project::defaultProjectData(0);
+    context.now = QDateTime::currentDateTime();
+    QDir().mkpath(context.library.folder());
+    writeAnimation(context.library.filePath(QStringLiteral("back.crs")), 100);
+    for (int i = 0; i < 8; ++i) {
+        const QString name = QStringLiteral("a%1.crs").arg(i);
+        writeAnimation(context.library.filePath(name), 100);
+        AnimationEntry entry = halvane::project::defaultAnimationEntry(name);
+        entry.speed = speed;
+        entry.frameStyle = 1 + i % 6;
+        context.project.animations.push_back(entry);
+        context.project.playList.push_back(PlayListEntry{name});
+    }
+    for (const char *item : halvane::project::kItemKeywords)
+        context.project.playList.push_back(PlayListEntry{QString::fromLatin1(item)});
+    for (auto &item : context.project.items)
+        item.backAnimation = QStringLiteral("back.crs");
+    for (int t = 0; t < 3; ++t) {
+        context.project.texts[size_t(t)].text = QStringLiteral("Open every day");
+        context.project.texts[size_t(t)].backAnimation = QStringLiteral("back.crs");
+        context.project.playList.push_back(PlayListEntry{QString::fromLatin1(halvane::project::kTextKeywords[size_t(t)])});
+    }
+    return context;
+}
+
+void fifteenThumbnails(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const PreviewContext context = benchContext(dir, int(state.range(0)));
+    std::atomic<long long> images{0};
+    for (auto _ : state) {
+        ThumbnailWorkers workers([&](int, const QImage &) { ++images; }, halvane::link::systemClock());
+        const auto wallStart = std::chrono::steady_clock::now();
+        const double cpuStart = processCpuSeconds();
+        workers.start(thumbnailLoops(context, 0));
+        std::this_thread::sleep_for(std::chrono::seconds(10));
+        workers.stopAndWait();
+        const double cpu = processCpuSeconds() - cpuStart;
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+        state.counters["cpu_share_%"] = 100.0 * cpu / wall;
+        state.counters["images/s"] = double(images) / wall;
+    }
+}
+// Speed 8 plays the files' own 100 ms delays; speed 1 steps every 20 ms,
+// the busiest an animation thumbnail can be.
+BENCHMARK(fifteenThumbnails)->Arg(8)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

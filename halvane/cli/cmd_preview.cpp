@@ -1,0 +1,129 @@
+#include "halvane/cli/commands.h"
+
+#include "common/atomic_save.h"
+#include "halvane/preview/preview_loops.h"
+#include "halvane/preview/preview_recorder.h"
+#include "halvane/project/halvane_config.h"
+#include "halvane/project/play_project.h"
+
+#include <QDateTime>
+
+#include <optional>
+
+// `preview`: renders what the Preview dialog would show, the whole play list
+// or one entry, as an animated GIF of the dot grid with the steps' delays,
+// played once. Messages the dialog would show in a box (a missing animation
+// file) go to stderr and the preview goes on, as in the dialog.
+
+namespace halvane::cli {
+
+const char kPreviewUsage[] =
+    "FILE.plst [--entry NAME] --out FILE.gif [--dot D]: the Preview dialog\n"
+    "              as an animated GIF (the whole play list, or the entry NAME:\n"
+    "              Hour, Text2, rain.crs ...); D dots of 2..20 pixels, default 5";
+
+namespace {
+
+constexpr int kRefused = 2;
+constexpr int kFileError = 3;
+constexpr int kDefaultDotSize = 5;
+constexpr int kMinDotSize = 2;
+constexpr int kMaxDotSize = 20;
+
+struct PreviewArgs {
+    QString project;
+    QString entry;
+    QString out;
+    int dotSize = kDefaultDotSize;
+};
+
+// Parses the arguments; on bad usage returns nothing and fills `why`.
+std::optional<PreviewArgs> parseArgs(const QStringList &args, QString *why)
+{
+    PreviewArgs parsed;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if ((a == QLatin1String("--entry") || a == QLatin1String("--out") || a == QLatin1String("--dot"))
+            && !hasValue) {
+            *why = QStringLiteral("%1 needs a value").arg(a);
+            return std::nullopt;
+        }
+        if (a == QLatin1String("--entry")) {
+            parsed.entry = args[++i];
+        } else if (a == QLatin1String("--out")) {
+            parsed.out = args[++i];
+        } else if (a == QLatin1String("--dot")) {
+            bool ok = false;
+            parsed.dotSize = args[++i].toInt(&ok);
+            if (!ok || parsed.dotSize < kMinDotSize || parsed.dotSize > kMaxDotSize) {
+                *why = QStringLiteral("--dot takes a whole number of pixels from %1 to %2")
+                           .arg(kMinDotSize)
+                           .arg(kMaxDotSize);
+                return std::nullopt;
+            }
+        } else if (parsed.project.isEmpty() && !a.startsWith(QLatin1String("--"))) {
+            parsed.project = a;
+        } else {
+            *why = QStringLiteral("unexpected argument '%1'").arg(a);
+            return std::nullopt;
+        }
+    }
+    if (parsed.project.isEmpty() || parsed.out.isEmpty()) {
+        *why = QStringLiteral("usage: preview %1").arg(QString::fromLatin1(kPreviewUsage));
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+preview::PreviewContext contextFor(const project::PlayProject &project)
+{
+    const QString ini = project::halvaneIniPath();
+    preview::PreviewContext context;
+    context.geometry = project::readStartupSettings(ini).geometry();
+    context.fontNames = project::readFontNames(ini);
+    context.library = project.library();
+    context.project = project.data();
+    context.now = QDateTime::currentDateTime();
+    return context;
+}
+
+} // namespace
+
+int runPreview(const QStringList &args)
+{
+    QString why;
+    const auto parsed = parseArgs(args, &why);
+    if (!parsed)
+        return fail(why, kRefused);
+    std::optional<preview::PreviewKind> kind = preview::PreviewKind::PlayList;
+    if (!parsed->entry.isEmpty() && !(kind = preview::previewKindForName(parsed->entry)))
+        return fail(QStringLiteral("'%1' is neither a message (Hour, Date, Temperature, Humidity, "
+                                   "Text1..Text3) nor a .crs, .bmp or .jpg file")
+                        .arg(parsed->entry),
+                    kRefused);
+    project::PlayProject project;
+    if (const common::Status loaded = project.load(parsed->project); !loaded)
+        return fail(loaded.message, kFileError);
+
+    const preview::PreviewContext context = contextFor(project);
+    preview::PreviewRecorder recorder(context.geometry.side, parsed->dotSize);
+    preview::runPreview(context, *kind, parsed->entry, recorder);
+    for (const QString &message : recorder.messages())
+        err() << message << "\n";
+    if (recorder.wasCut())
+        err() << "halvane-cli: the preview was cut after " << recorder.frameCount() << " frames\n";
+    err().flush();
+    const QByteArray gif = recorder.finish();
+    if (gif.isEmpty())
+        return fail(QStringLiteral("nothing to show for %1")
+                        .arg(parsed->entry.isEmpty() ? QStringLiteral("the play list") : parsed->entry));
+    if (const common::Status saved = common::saveAtomically(parsed->out, gif); !saved)
+        return fail(QStringLiteral("cannot write %1: %2").arg(parsed->out, saved.message), kFileError);
+    out() << "wrote " << parsed->out << ": " << recorder.frameCount() << " frames, "
+          << recorder.stepCount() << " steps, " << recorder.durationMs() << " ms\n";
+    out().flush();
+    return 0;
+}
+
+} // namespace halvane::cli
