@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 
-
 // `build` and `send`: the memory images of a play project, written to files
 // or sent to the cross. Warnings (missing animation files, entries sent with
 // default settings) go to stderr; neither stops the command.
@@ -56,17 +55,10 @@ common::Status writeImage(const QString &path, const Image &image)
     return saved;
 }
 
-const char *imageFileName(Region region)
+// "toc.bin", "animations.bin", "text.bin"
+QString imageFileName(const MemoryRegion &region)
 {
-    switch (region) {
-    case Region::Toc:
-        return "toc.bin";
-    case Region::Animations:
-        return "animations.bin";
-    case Region::Text:
-        break;
-    }
-    return "text.bin";
+    return QString::fromLatin1(region.name).toLower() + QStringLiteral(".bin");
 }
 
 // Prints the status texts as they change, a progress line per block and the
@@ -152,7 +144,7 @@ int runBuild(const QStringList &args)
     int total = 0;
     for (const MemoryRegion &region : kRegions) {
         const Image &image = images.image(region.region);
-        const QString name = QString::fromLatin1(imageFileName(region.region));
+        const QString name = imageFileName(region);
         if (const common::Status s = writeImage(QDir(outDir).filePath(name), image); !s)
             return fail(s.message, kFileError);
         total += blockCount(image.size());
