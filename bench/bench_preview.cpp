@@ -2,13 +2,13 @@
 // group for ten seconds of real time while the process's CPU time is
 // measured. They must not keep a core busy (aim: under 10 % of one core).
 
+#include "bench/gui_benchmark_main.h"
 #include "dravelle/document/crs_writer.h"
 #include "halvane/preview/thumbnail_loops.h"
 #include "halvane/preview/thumbnail_workers.h"
 #include "halvane/project/play_project_records.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -108,13 +108,5 @@ BENCHMARK(fifteenThumbnails)->Arg(8)->Arg(1)->Iterations(1)->Unit(benchmark::kSe
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }
