@@ -2,6 +2,11 @@
 
 #include "common/app_dir.h"
 
+#include <QDir>
+#include <QFile>
+
+#include <unistd.h>
+
 namespace common::cli {
 
 QTextStream &out()
@@ -42,6 +47,19 @@ int runCommand(const QString &program, QStringList arguments, std::span<const Co
     }
     return fail(program, QStringLiteral("unknown command '%1' (see %2 help)").arg(command, program),
                 usageStatus);
+}
+
+void prepareHeadlessGui()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString folder = QDir::temp().filePath(QStringLiteral("runtime-%1").arg(::getuid()));
+    if (!QDir().mkpath(folder))
+        return;
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 }
 
 } // namespace common::cli

@@ -31,4 +31,10 @@ struct Command {
 int runCommand(const QString &program, QStringList arguments, std::span<const Command> commands,
                const std::function<void()> &printUsage, int usageStatus);
 
+// Before a command-line program creates a GUI application for fonts and
+// pictures: draw off-screen unless a platform is chosen, and give the
+// application a private runtime folder when the session has none, so no
+// display is needed and nothing is printed about it.
+void prepareHeadlessGui();
+
 } // namespace common::cli

@@ -50,8 +50,7 @@ int main(int argc, char **argv)
 {
     using namespace dravelle::cli;
     // Fonts need a GUI application, the command line needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    common::cli::prepareHeadlessGui();
     QGuiApplication app(argc, argv);
     return common::cli::runCommand(QStringLiteral("dravelle-cli"), QCoreApplication::arguments(),
                                    kCommands, printUsage, kExitUsage);

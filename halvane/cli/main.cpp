@@ -59,8 +59,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
     for (int i = 1; i < argc; ++i)
         for (const char *name : kTextCommands)
             if (qstrcmp(argv[i], name) == 0) {
-                if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                    qputenv("QT_QPA_PLATFORM", "offscreen");
+                common::cli::prepareHeadlessGui();
                 return std::make_unique<QGuiApplication>(argc, argv);
             }
     return std::make_unique<QCoreApplication>(argc, argv);
