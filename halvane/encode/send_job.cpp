@@ -158,10 +158,12 @@ SendResult SendJob::sendImages(link::CrossPort &port, const SendImages &images)
 }
 
 // Up to three attempts, each the whole frame in chunks and one read of the
-// acknowledgement.
+// acknowledgement. An acknowledgement that came too late for the block before
+// is dropped first: it must never count for this block.
 bool SendJob::writeBlock(link::CrossPort &port, const QByteArray &frame)
 {
     link::Clock &clock = *m_link.clock;
+    discardStaleInput(port);
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         for (qsizetype at = 0; at < frame.size(); at += kChunkSize) {
             link::WriteAndDrain(m_link, port, frame.mid(at, kChunkSize));
@@ -172,6 +174,14 @@ bool SendJob::writeBlock(link::CrossPort &port, const QByteArray &frame)
             return true;
     }
     return false;
+}
+
+void SendJob::discardStaleInput(link::CrossPort &port)
+{
+    // Bounded, so a line that chatters without end cannot hold the job here.
+    constexpr int kMaxReads = 64;
+    for (int i = 0; i < kMaxReads && !link::ReadAvailable(port, kReplyReadSize).isEmpty(); ++i) {
+    }
 }
 
 SendResult SendJob::end(const SendResult &result)

@@ -74,6 +74,7 @@ private:
                            const project::AnimationLibrary &library);
     SendResult sendImages(link::CrossPort &port, const SendImages &images);
     bool writeBlock(link::CrossPort &port, const QByteArray &frame);
+    void discardStaleInput(link::CrossPort &port);
     SendResult end(const SendResult &result);
     void status(const QString &text);
 

@@ -203,6 +203,22 @@ TEST_F(SendJobTest, ADroppedAcknowledgementIsRetried)
     EXPECT_EQ(line.cross()->state().blocksStored, 2);
 }
 
+TEST_F(SendJobTest, ALateAcknowledgementNeverCountsForTheNextBlock)
+{
+    // The TOC block's acknowledgement is late and waits unread; then the
+    // line dies. The stale 0x45 must not pass the Animations block as sent.
+    link_test::SimLine &line = cross();
+    play({"a.crs"});
+    m_observer.onStatus = [&line](const QString &text) {
+        if (text == QStringLiteral("Sending No0 Section Animations")) {
+            line.inject(cross_sim::replyFrame(line.cross()->config().address, cross_sim::kReplyDataBlock));
+            line.unplug();
+        }
+    };
+    EXPECT_EQ(send().outcome, Outcome::BlockFailed);
+    EXPECT_EQ(m_result.status, QStringLiteral("Sending No0 Section Animations Error!"));
+}
+
 TEST_F(SendJobTest, ACrossThatNeverAcknowledgesGetsThreeAttemptsThenTheTocError)
 {
     cross_sim::CrossConfig config;
