@@ -124,10 +124,13 @@ bool AnimationStore::clearPage()
 {
     if (!m_hasAnimation)
         return false;
+    // The words dots the working page carries go dark with the rest; the
+    // words layer itself stays and is laid over again the next time the page
+    // is selected.
     m_working.switchOff();
     commitWorkingPage();
     m_modified = true;
-    return selectPage(m_currentPage);
+    return true;
 }
 
 bool AnimationStore::setDelay(int number, int ms)

@@ -102,8 +102,9 @@ public:
     // Delete: the current page goes; on the last page the one before becomes
     // current; nothing when only one page is left.
     bool deletePage();
-    // Clear: every lit dot of the working page off, committed; corners stay 0,
-    // the words layer stays and shows again on the cleared page.
+    // Clear: every lit dot of the working page off, committed; the current page
+    // stays selected as it is, dark. Corners stay 0; the words layer stays and
+    // shows again on the page the next time it is selected.
     bool clearPage();
 
     // Delay of the current page, or of page `number`; a negative delay is

@@ -237,7 +237,12 @@ TEST(AnimationStore, ClearKeepsCornersAndWords)
     ASSERT_TRUE(store.clearPage());
     EXPECT_EQ(store.page(1), DotPage::crossMask(kR)) << "no lit dot, corners still 0";
     EXPECT_EQ(store.wordsLayer().size(), 2u);
-    EXPECT_EQ(store.workingPage().colourAt(dotIndex(5, 20)), kColourBitGreen) << "the words show again";
+    EXPECT_EQ(store.workingPage(), DotPage::crossMask(kR)) << "the cleared page shows dark, words too";
+    EXPECT_EQ(store.currentPage(), 1);
+    ASSERT_TRUE(store.selectSlot(1));
+    EXPECT_EQ(store.workingPage().colourAt(dotIndex(5, 20)), kColourBitGreen)
+        << "the words show again once the page is selected";
+    EXPECT_EQ(store.page(1), DotPage::crossMask(kR)) << "selecting does not store the words in the page";
     EXPECT_EQ(tagOf(store.page(2)), 2) << "other pages untouched";
 }
 
