@@ -1,7 +1,7 @@
 #include "dravelle/editor/picture_import.h"
 #include "tests/common/temp_dir.h"
 
-#include <QProcess>
+#include "tests/common/program_run.h"
 
 using namespace dravelle::document;
 using namespace dravelle::editor;
@@ -11,21 +11,9 @@ namespace {
 // Runs dravelle-cli as a user would, in an application folder of its own.
 class DravelleCliTest : public TempDirTest {
 protected:
-    struct Run {
-        int exitCode = -1;
-        QString out;
-        QString err;
-    };
-
-    Run cli(QStringList args)
+    ProgramRun cli(const QStringList &args)
     {
-        args.prepend(m_dir.path());
-        args.prepend(QStringLiteral("--app-dir"));
-        QProcess p;
-        p.start(QStringLiteral(DRAVELLE_CLI), args);
-        EXPECT_TRUE(p.waitForFinished(120000));
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return runInAppDir(QStringLiteral(DRAVELLE_CLI), m_dir.path(), args);
     }
 
     ImportResult read(const QString &name, int r)

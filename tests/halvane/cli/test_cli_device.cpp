@@ -5,25 +5,15 @@
 
 #include "common/profile.h"
 
-#include <QProcess>
+#include "tests/common/program_run.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 class CliDeviceTest : public PtyFixture {
 protected:
-    CliRun cli(const QStringList &args)
+    ProgramRun cli(const QStringList &args)
     {
-        QProcess p;
-        p.start(QStringLiteral(HALVANE_CLI_PATH), QStringList{"--app-dir", m_dir.path()} + args);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return runInAppDir(QStringLiteral(HALVANE_CLI_PATH), m_dir.path(), args, 60000);
     }
     QString boot(const char *key) const
     {
@@ -35,7 +25,7 @@ TEST_F(CliDeviceTest, SearchPrintsPortRateAndResolution)
 {
     addCross(2);
     writeIni("");
-    CliRun r = cli({"search"});
+    ProgramRun r = cli({"search"});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("COM2 9600 48x48\n"));
     EXPECT_EQ(boot("FIND"), QStringLiteral("1"));
@@ -50,7 +40,7 @@ TEST_F(CliDeviceTest, SchedulesAreSetAndReadBack)
 {
     addCross(3);
     writeIni("PORT=3\nBAUDRATE=9600\nADDRESS4=EF\n");
-    CliRun r = cli({"bright", "set", "06:00=1", "08:30=2", "18:00=3", "22:15=4"});
+    ProgramRun r = cli({"bright", "set", "06:00=1", "08:30=2", "18:00=3", "22:15=4"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, QStringLiteral("Set Bright Complete!\n"));
     r = cli({"bright", "get"});
@@ -68,7 +58,7 @@ TEST_F(CliDeviceTest, SchedulesAreSetAndReadBack)
 TEST_F(CliDeviceTest, BadValuesAreRefusedWithExitTwo)
 {
     writeIni("PORT=3\nBAUDRATE=9600\n");
-    CliRun r = cli({"bright", "set", "08:00=1", "08:00=2", "09:00=3", "10:00=4"});
+    ProgramRun r = cli({"bright", "set", "08:00=1", "08:00=2", "09:00=3", "10:00=4"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.err.contains("HH2:MM2 is smaller than HH1:MM1")) << r.err.toStdString();
     r = cli({"onoff", "set", "wed=10:00-09:00,11:00-12:00"});
@@ -91,7 +81,7 @@ TEST_F(CliDeviceTest, PortThatDoesNotOpenGivesExitThree)
     writeIni("PORT=3\nBAUDRATE=9600\n");
     for (const QStringList &args : {QStringList{"version"}, QStringList{"find"}, QStringList{"sync-time"},
                                     QStringList{"bright", "get"}, QStringList{"onoff", "set", "mon=open"}}) {
-        const CliRun r = cli(args);
+        const ProgramRun r = cli(args);
         EXPECT_EQ(r.exitCode, 3) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains("Can't Open Com Port!")) << r.err.toStdString();
     }
@@ -101,7 +91,7 @@ TEST_F(CliDeviceTest, ParamsTakeEffectInHalvaneIniAndOnTheCross)
 {
     cross_sim::PtyCross &cross = addCross(3);
     writeIni("PORT=3\nBAUDRATE=9600\nCROSSSTYLE=0\nTIMEZONE=8\n");
-    CliRun r = cli({"params", "set", "--resolution", "64", "--dots=2"});
+    ProgramRun r = cli({"params", "set", "--resolution", "64", "--dots=2"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(boot("CROSSSTYLE"), QStringLiteral("1"));
     EXPECT_EQ(boot("HARNESSFRAMEDOTS"), QStringLiteral("2"));
@@ -121,7 +111,7 @@ TEST_F(CliDeviceTest, AddressesFindAndVersion)
     other.version = "CRS64V10";
     addCross(3, other);
     writeIni("PORT=3\nBAUDRATE=9600\n");
-    CliRun r = cli({"find"});
+    ProgramRun r = cli({"find"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, QStringLiteral("Can't find cross!\n"));
     EXPECT_EQ(cli({"address", "set", "2", "12ab34cd"}).exitCode, 0);

@@ -9,25 +9,11 @@
 #include "dravelle/document/crs_writer.h"
 #include "halvane/project/plst_file.h"
 
-#include <QProcess>
+#include "tests/common/program_run.h"
 
 namespace {
 
 using dravelle::document::CrsPage;
-
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ProgramRun run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    EXPECT_TRUE(p.waitForFinished(120000)) << program.toStdString();
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 // Ten pages of a 48 cross, page p lighting column 16 + p and row 20 + p.
 std::vector<CrsPage> tenPages()
@@ -61,7 +47,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("animations"))));
     }
 
-    ProgramRun cli(const QStringList &args) { return run(QStringLiteral(HALVANE_CLI_PATH), QStringList{"--app-dir", m_dir.path()} + args); }
+    ProgramRun cli(const QStringList &args) { return runInAppDir(QStringLiteral(HALVANE_CLI_PATH), m_dir.path(), args); }
 
     // COM1 with a cross that keeps its state in "state".
     cross_sim::PtyCross &startCross(cross_sim::CrossConfig config = {})
@@ -141,7 +127,7 @@ TEST_F(CliSendTest, ASmallProjectArrivesByteForByteAndCrossSimShowsIt)
 
     // cross-sim's view: the TOC in words, the animation as a GIF whose frames
     // are the pages as the cross shows them, the text as a band.
-    const ProgramRun show = run(QStringLiteral(CROSS_SIM_PATH), {"--state", path(QStringLiteral("state")), "--show", path(QStringLiteral("view"))});
+    const ProgramRun show = runProgram(QStringLiteral(CROSS_SIM_PATH), {"--state", path(QStringLiteral("state")), "--show", path(QStringLiteral("view"))});
     ASSERT_EQ(show.exitCode, 0) << show.err.toStdString();
     EXPECT_TRUE(show.out.contains(QStringLiteral("animation at 0x008000 (byte 65536) -> animation-01.gif, frame style None, reserved 2, loop 1")))
         << show.out.toStdString();

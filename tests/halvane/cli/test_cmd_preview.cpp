@@ -2,7 +2,7 @@
 #include "dravelle/document/crs_writer.h"
 #include "tests/common/temp_dir.h"
 
-#include <QProcess>
+#include "tests/common/program_run.h"
 
 namespace {
 
@@ -30,16 +30,12 @@ protected:
             << m_err.toStdString();
     }
 
-    int run(QStringList args)
+    int run(const QStringList &args)
     {
-        QProcess cli;
-        args.prepend(m_dir.path());
-        args.prepend(QStringLiteral("--app-dir"));
-        cli.start(QStringLiteral(HALVANE_CLI), args);
-        EXPECT_TRUE(cli.waitForFinished(60000));
-        m_out = QString::fromUtf8(cli.readAllStandardOutput());
-        m_err = QString::fromUtf8(cli.readAllStandardError());
-        return cli.exitCode();
+        const ProgramRun r = runInAppDir(QStringLiteral(HALVANE_CLI), m_dir.path(), args, 60000);
+        m_out = r.out;
+        m_err = r.err;
+        return r.exitCode;
     }
 
     QString plst() const { return path(QStringLiteral("p.plst")); }

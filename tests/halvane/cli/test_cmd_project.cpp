@@ -3,7 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
+#include "tests/common/program_run.h"
 
 namespace {
 
@@ -18,16 +18,12 @@ protected:
                   "[BOOT]\nHARNESSFRAMEDOTS=2\n[FONT]\nFONTNUM=2\nFONT1=Serif\nFONT2=Sans\n");
     }
 
-    int run(QStringList args)
+    int run(const QStringList &args)
     {
-        QProcess cli;
-        args.prepend(m_dir.path());
-        args.prepend(QStringLiteral("--app-dir"));
-        cli.start(QStringLiteral(HALVANE_CLI), args);
-        EXPECT_TRUE(cli.waitForFinished(30000));
-        m_out = cli.readAllStandardOutput();
-        m_err = QString::fromUtf8(cli.readAllStandardError());
-        return cli.exitCode();
+        const ProgramRun r = runInAppDir(QStringLiteral(HALVANE_CLI), m_dir.path(), args, 30000);
+        m_out = r.out.toUtf8();
+        m_err = r.err;
+        return r.exitCode;
     }
 
     int project(const QStringList &args)
