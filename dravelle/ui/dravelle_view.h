@@ -32,6 +32,7 @@ public:
     SquareWidget *square() const { return m_square; }
     bool isPreviewRunning() const { return m_player.isActive() && !m_player.isStopRequested(); }
     bool isPreviewActive() const { return m_player.isActive(); }
+    const PreviewPlayer &previewPlayer() const { return m_player; }
 
     // Commands of the File and Template menus (the main frame asks first).
     void newAnimation();
