@@ -30,6 +30,7 @@ public:
     ~DravelleView() override;
 
     SquareWidget *square() const { return m_square; }
+    document::AnimationStore &store() const { return m_store; }
     bool isPreviewRunning() const { return m_player.isActive() && !m_player.isStopRequested(); }
     bool isPreviewActive() const { return m_player.isActive(); }
     const PreviewPlayer &previewPlayer() const { return m_player; }

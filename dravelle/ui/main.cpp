@@ -4,6 +4,7 @@
 #include "dravelle/document/animation_store.h"
 #include "dravelle/editor/dravelle_config.h"
 #include "dravelle/ui/main_frame.h"
+#include "dravelle/ui/screenshot_mode.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -21,7 +22,10 @@ int main(int argc, char **argv)
     const auto settings = dravelle::editor::readDravelleSettings(dravelle::editor::dravelleIniPath());
     dravelle::document::AnimationStore store(settings.resolution());
     dravelle::ui::MainFrame frame(store);
-    frame.resize(frame.sizeHint().expandedTo(QSize(960, 720)));
+    frame.resize(frame.sizeHint().expandedTo(dravelle::ui::MainFrame::defaultSize()));
     frame.show();
+    // A hidden option for scripts/screenshots.
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--screenshots")); at >= 0 && at + 1 < arguments.size())
+        dravelle::ui::runScreenshots(frame, arguments.at(at + 1));
     return app.exec();
 }

@@ -24,6 +24,9 @@ class MainFrame : public QMainWindow {
 public:
     explicit MainFrame(document::AnimationStore &store, QWidget *parent = nullptr);
 
+    // The size the program opens with.
+    static QSize defaultSize() { return {960, 720}; }
+
     DravelleView *view() const { return m_view; }
     // Asks for the name Save As writes to; empty when the user cancels. The
     // tests put their own answer here instead of the file dialog.

@@ -27,7 +27,7 @@ void ThumbnailWidget::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect inner = rect().adjusted(2, 2, -2, -2);
     painter.fillRect(rect(), palette().window());
-    painter.fillRect(inner, palette().base());
+    // An empty slot stays a quiet frame on the window's colour.
     if (!m_picture.isNull())
         painter.drawImage(inner.topLeft(), m_picture);
     painter.setPen(m_current ? QColor(255, 0, 0) : palette().mid().color());
