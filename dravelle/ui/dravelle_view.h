@@ -35,6 +35,10 @@ public:
     bool isPreviewActive() const { return m_player.isActive(); }
     const PreviewPlayer &previewPlayer() const { return m_player; }
 
+    // False, after telling the user "Please to stop preview first!", while the
+    // preview runs: every command that changes the page list asks first.
+    bool pageCommandAllowed();
+
     // Commands of the File and Template menus (the main frame asks first).
     void newAnimation();
     void applyTemplate(editor::Template t);
@@ -52,8 +56,6 @@ private:
     void refreshStrip();
     void refreshCounters();
     void refreshButtons();
-    // False, after telling the user, while the preview runs.
-    bool pageCommandAllowed();
     void runPageCommand(PageButton b);
     void togglePreview();
     void onPreviewFinished();

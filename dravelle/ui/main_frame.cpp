@@ -96,27 +96,21 @@ QAction *MainFrame::addCommand(QMenu *menu, const QString &text, const char *ico
 void MainFrame::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    QAction *newAction = addCommand(file, tr("New Animation"), "file_new");
-    newAction->setShortcut(QKeySequence::New);
-    connect(newAction, &QAction::triggered, this, &MainFrame::newAnimation);
+    m_newAnimation = addCommand(file, tr("New Animation"), "file_new");
+    m_newAnimation->setShortcut(QKeySequence::New);
+    connect(m_newAnimation, &QAction::triggered, this, &MainFrame::newAnimation);
     // Opens the import dialog once it exists.
-    QAction *open = addCommand(file, tr("Open Animation"), "file_open");
-    open->setShortcut(QKeySequence::Open);
-    open->setEnabled(false);
-    QAction *save = addCommand(file, tr("Save Animation"), "file_save");
-    save->setShortcut(QKeySequence::Save);
-    connect(save, &QAction::triggered, this, &MainFrame::saveAnimation);
+    m_openAnimation = addCommand(file, tr("Open Animation"), "file_open");
+    m_openAnimation->setShortcut(QKeySequence::Open);
+    m_openAnimation->setEnabled(false);
+    m_saveAnimation = addCommand(file, tr("Save Animation"), "file_save");
+    m_saveAnimation->setShortcut(QKeySequence::Save);
+    connect(m_saveAnimation, &QAction::triggered, this, &MainFrame::saveAnimation);
     connect(addCommand(file, tr("Save Animation as")), &QAction::triggered, this, &MainFrame::saveAnimationAs);
     file->addSeparator();
     connect(addCommand(file, tr("E&xit")), &QAction::triggered, this, &QWidget::close);
 
-    // The Edit menu's dialogs come with their own windows; until then the
-    // entries are there, disabled.
-    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
-    addCommand(edit, tr("Cross Resolution"))->setEnabled(false);
-    addCommand(edit, tr("Add Words"), "add_words")->setEnabled(false);
-    addCommand(edit, tr("Change All Delay"), "change_delay")->setEnabled(false);
-    addCommand(edit, tr("Reverse Color"), "reverse_colour")->setEnabled(false);
+    buildEditMenu();
 
     QMenu *templates = menuBar()->addMenu(tr("&Template"));
     for (const TemplateEntry &entry : kTemplates) {
@@ -130,19 +124,33 @@ void MainFrame::buildMenus()
     }
     menuBar()->addMenu(tr("&View"))->setObjectName(QStringLiteral("viewMenu"));
     QMenu *help = menuBar()->addMenu(tr("&Help"));
-    connect(addCommand(help, tr("&About Dravelle..."), "about"), &QAction::triggered, this, &MainFrame::showAbout);
+    m_about = addCommand(help, tr("&About Dravelle..."), "about");
+    connect(m_about, &QAction::triggered, this, &MainFrame::showAbout);
+}
+
+// The Edit menu's dialogs come with their own windows; until then the
+// entries are there, disabled. Add Words, Change All Delay and Reverse Color
+// change the page list: their handlers ask m_view->pageCommandAllowed() first.
+void MainFrame::buildEditMenu()
+{
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    m_crossResolution = addCommand(edit, tr("Cross Resolution"));
+    m_addWords = addCommand(edit, tr("Add Words"), "add_words");
+    m_changeAllDelay = addCommand(edit, tr("Change All Delay"), "change_delay");
+    m_reverseColour = addCommand(edit, tr("Reverse Color"), "reverse_colour");
+    for (QAction *command : {m_crossResolution, m_addWords, m_changeAllDelay, m_reverseColour})
+        command->setEnabled(false);
 }
 
 void MainFrame::buildToolBars()
 {
     QToolBar *main = addToolBar(tr("Toolbar"));
     main->setObjectName(QStringLiteral("mainToolBar"));
-    for (QAction *a : menuBar()->actions()) {
-        for (QAction *command : a->menu()->actions()) {
-            if (!command->icon().isNull())
-                main->addAction(command);
-        }
-    }
+    main->addActions({m_newAnimation, m_openAnimation, m_saveAnimation});
+    main->addSeparator();
+    main->addActions({m_reverseColour, m_changeAllDelay, m_addWords});
+    main->addSeparator();
+    main->addAction(m_about);
 
     QToolBar *tools = new QToolBar(tr("ToolBar"), this);
     tools->setObjectName(QStringLiteral("toolBar"));

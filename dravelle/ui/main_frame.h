@@ -43,6 +43,15 @@ protected:
 
 private:
     void buildMenus();
+    void buildEditMenu();
+    // Enables a command whose window has landed and connects it: one line per
+    // dialog in buildEditMenu() (and Open Animation in buildMenus()).
+    template <typename Slot>
+    void hook(QAction *command, Slot slot)
+    {
+        command->setEnabled(true);
+        connect(command, &QAction::triggered, this, slot);
+    }
     void buildToolBars();
     QAction *addCommand(QMenu *menu, const QString &text, const char *icon = nullptr);
     void selectTool(editor::Tool tool);
@@ -61,6 +70,16 @@ private:
     document::AnimationStore &m_store;
     DravelleView *m_view = nullptr;
     ColourBar *m_colourBar = nullptr;
+    // The commands on the main tool bar; those whose dialogs come with their
+    // own windows (Open and the Edit menu) are disabled until then.
+    QAction *m_newAnimation = nullptr;
+    QAction *m_saveAnimation = nullptr;
+    QAction *m_about = nullptr;
+    QAction *m_openAnimation = nullptr;
+    QAction *m_crossResolution = nullptr;
+    QAction *m_addWords = nullptr;
+    QAction *m_changeAllDelay = nullptr;
+    QAction *m_reverseColour = nullptr;
     SavePathChooser m_chooseSavePath;
     bool m_firstShow = true;
     // Changed since the animation was last created, opened or saved. The

@@ -24,7 +24,7 @@ SquareWidget::SquareWidget(document::AnimationStore &store, QWidget *parent)
 
 QSize SquareWidget::sizeHint() const
 {
-    const int side = m_store.resolution() * 9 + 1;
+    const int side = m_store.resolution() * 7 + 1;
     return {side, side};
 }
 
