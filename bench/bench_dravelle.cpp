@@ -1,6 +1,7 @@
 // Dravelle's editor window: how long a pen stroke event takes to reach the
 // painted square, and page buttons and thumbnail clicks in a long animation.
 
+#include "bench/gui_benchmark_main.h"
 #include "dravelle/ui/dravelle_view.h"
 #include "dravelle/ui/main_frame.h"
 #include "dravelle/ui/square_widget.h"
@@ -9,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include <benchmark/benchmark.h>
 
 using dravelle::document::AnimationStore;
 using dravelle::document::DotPage;
@@ -127,13 +127,5 @@ BENCHMARK(thumbnailClickOf1000Pages)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks<QApplication>(argc, argv);
 }

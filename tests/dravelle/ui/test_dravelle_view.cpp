@@ -26,26 +26,15 @@ class DravelleViewTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<AnimationStore> m_store;
-    std::unique_ptr<MainFrame> m_frame;
+    DravelleWindow m_window;
+    AnimationStore *m_store = nullptr;
+    MainFrame *m_frame = nullptr;
 
-    SquareWidget *square() { return m_frame->view()->square(); }
-    QPoint cellPos(int x, int y)
-    {
-        const int f = square()->cellSize();
-        return square()->squareOrigin() + QPoint(x * f + f / 2, y * f + f / 2);
-    }
+    SquareWidget *square() { return m_window.square(); }
+    QPoint cellPos(int x, int y) { return m_window.cellPos(x, y); }
     int dot(int x, int y) const { return x + y * m_store->resolution(); }
-    void click(const QString &name)
-    {
-        QWidget *w = byName(m_frame.get(), name);
-        QVERIFY2(w, qPrintable(name));
-        if (auto *b = qobject_cast<QAbstractButton *>(w))
-            QTest::mouseClick(b, Qt::LeftButton);
-        else
-            QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-    }
-    QString counter(const QString &name) { return byName<QLineEdit>(m_frame.get(), name)->text(); }
+    void click(const QString &name) { QVERIFY2(m_window.click(name), qPrintable(name)); }
+    QString counter(const QString &name) { return byName<QLineEdit>(m_frame, name)->text(); }
     QStringList labels()
     {
         QStringList texts;
@@ -71,20 +60,11 @@ private:
 private slots:
     void init()
     {
-        m_store = std::make_unique<AnimationStore>(48);
-        m_frame = std::make_unique<MainFrame>(*m_store);
-        m_frame->setSavePathChooser([](QWidget *) { return QString(); });
-        m_frame->resize(960, 720);
-        QVERIFY(!m_store->hasAnimation());
-        m_frame->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_store->hasAnimation(), 5000);
+        QVERIFY(m_window.open([](QWidget *) { return QString(); }));
+        m_store = m_window.store.get();
+        m_frame = m_window.frame.get();
     }
-    void cleanup()
-    {
-        m_store->setModified(false);
-        m_frame.reset();
-        m_store.reset();
-    }
+    void cleanup() { m_window.close(); }
 
     void firstAnimationAfterShow()
     {
@@ -92,9 +72,9 @@ private slots:
         QCOMPARE(counter("Pages"), QStringLiteral("1"));
         QCOMPARE(counter("Current Page"), QStringLiteral("1"));
         QCOMPARE(labels(), QStringList{QStringLiteral("Page0")});
-        QVERIFY(byName(m_frame.get(), "Add")->isEnabled());
-        QVERIFY(!byName(m_frame.get(), "Down")->isEnabled());
-        QVERIFY(!byName(m_frame.get(), "First")->isEnabled());
+        QVERIFY(byName(m_frame, "Add")->isEnabled());
+        QVERIFY(!byName(m_frame, "Down")->isEnabled());
+        QVERIFY(!byName(m_frame, "First")->isEnabled());
     }
 
     void thumbnailsAndInsertDelete()
@@ -105,12 +85,12 @@ private slots:
         click("Page 6");  // a slot without a page
         QCOMPARE(m_store->currentPage(), 5);
         click("Page 4");
-        QTest::keyClicks(byName(m_frame.get(), "Delay 4"), "x70");  // digits only: 200 becomes 20070
+        QTest::keyClicks(byName(m_frame, "Delay 4"), "x70");  // digits only: 200 becomes 20070
         QCOMPARE(m_store->delay(4), 20070);
-        QVERIFY(!byName(m_frame.get(), "Delay 3")->isEnabled());
+        QVERIFY(!byName(m_frame, "Delay 3")->isEnabled());
         click("Page 3");
-        QVERIFY(byName(m_frame.get(), "Delay 3")->isEnabled());
-        QVERIFY(!byName(m_frame.get(), "Delay 4")->isEnabled());
+        QVERIFY(byName(m_frame, "Delay 3")->isEnabled());
+        QVERIFY(!byName(m_frame, "Delay 4")->isEnabled());
         // A dot on page 3 so the inserted copy can be told apart.
         QTest::mouseClick(square(), Qt::LeftButton, Qt::NoModifier, cellPos(20, 20));
         click("Insert");
@@ -136,20 +116,20 @@ private slots:
         QCOMPARE(counter("Current Group"), QStringLiteral("2"));
         QCOMPARE(counter("Groups"), QStringLiteral("2"));
         QCOMPARE(labels(), QStringList{QStringLiteral("Page8")});
-        QVERIFY(byName(m_frame.get(), "Up")->isEnabled());
-        QVERIFY(!byName(m_frame.get(), "Down")->isEnabled());
+        QVERIFY(byName(m_frame, "Up")->isEnabled());
+        QVERIFY(!byName(m_frame, "Down")->isEnabled());
         click("Up");
         QCOMPARE(labels().size(), 8);
         QCOMPARE(counter("Current Page"), QStringLiteral("1"));
-        QVERIFY(!byName(m_frame.get(), "Up")->isEnabled());
+        QVERIFY(!byName(m_frame, "Up")->isEnabled());
         click("Down");  // the labels of pages 10..16 are blank
         QCOMPARE(labels(), QStringList{QStringLiteral("Page8")});
-        QVERIFY(byName(m_frame.get(), "Delay 2")->property("text").toString().isEmpty());
+        QVERIFY(byName(m_frame, "Delay 2")->property("text").toString().isEmpty());
         click("Delete");  // page 9 goes: back in group 1, page 8
         QCOMPARE(counter("Current Page"), QStringLiteral("8"));
         QCOMPARE(counter("Current Group"), QStringLiteral("1"));
-        QVERIFY(!byName(m_frame.get(), "Down")->isEnabled());
-        QVERIFY(!byName(m_frame.get(), "Last")->isEnabled());
+        QVERIFY(!byName(m_frame, "Down")->isEnabled());
+        QVERIFY(!byName(m_frame, "Last")->isEnabled());
     }
 
     void clearKeepsTheWordsLayer()
@@ -175,19 +155,19 @@ private slots:
         QSignalSpy shown(&m_frame->view()->previewPlayer(), &dravelle::ui::PreviewPlayer::showPage);
         QSignalSpy finished(&m_frame->view()->previewPlayer(), &dravelle::ui::PreviewPlayer::finished);
         click("Preview");
-        QVERIFY(byName(m_frame.get(), "Stop"));
+        QVERIFY(byName(m_frame, "Stop"));
         // Drawing is not refused; the preview's picture never reaches the page.
         QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 2, 3000);
         QTest::mouseClick(square(), Qt::LeftButton, Qt::NoModifier, cellPos(30, 20));
         QCOMPARE(litDots(m_store->page(1)), (std::set<int>{dot(10, 20), dot(30, 20)}));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 3000);
         QCOMPARE(shown.count(), 2);
-        QVERIFY(byName(m_frame.get(), "Preview"));
+        QVERIFY(byName(m_frame, "Preview"));
     }
 
     void stopEndsAfterTheShowingPage()
     {
-        QTest::keyClicks(byName(m_frame.get(), "Delay 1"), "0");  // 2000 ms
+        QTest::keyClicks(byName(m_frame, "Delay 1"), "0");  // 2000 ms
         addPages(2);
         QSignalSpy shown(&m_frame->view()->previewPlayer(), &dravelle::ui::PreviewPlayer::showPage);
         QSignalSpy finished(&m_frame->view()->previewPlayer(), &dravelle::ui::PreviewPlayer::finished);
@@ -198,7 +178,7 @@ private slots:
         QCOMPARE(refused->text, QStringLiteral("Please to stop preview first!"));
         QCOMPARE(m_store->pageCount(), 3);
         click("Stop");
-        QVERIFY(byName(m_frame.get(), "Preview"));
+        QVERIFY(byName(m_frame, "Preview"));
         // The first page keeps its delay; no later page is shown.
         QVERIFY(m_frame->view()->isPreviewActive());
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 5000);

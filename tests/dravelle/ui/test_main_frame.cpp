@@ -20,23 +20,15 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<AnimationStore> m_store;
-    std::unique_ptr<MainFrame> m_frame;
+    DravelleWindow m_window;
+    AnimationStore *m_store = nullptr;
+    MainFrame *m_frame = nullptr;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_answer;  // what the Save As dialog answers
     int m_asked = 0;
 
     QString file(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
-    QPoint cellPos(int x, int y)
-    {
-        auto *square = m_frame->view()->square();
-        const int f = square->cellSize();
-        return square->squareOrigin() + QPoint(x * f + f / 2, y * f + f / 2);
-    }
-    void penAt(int x, int y)
-    {
-        QTest::mouseClick(m_frame->view()->square(), Qt::LeftButton, Qt::NoModifier, cellPos(x, y));
-    }
+    void penAt(int x, int y) { m_window.penAt(x, y); }
     QAction *menuCommand(const QString &text)
     {
         for (QAction *menu : m_frame->menuBar()->actions())
@@ -57,22 +49,18 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_store = std::make_unique<AnimationStore>(48);
-        m_frame = std::make_unique<MainFrame>(*m_store);
         m_answer.clear();
         m_asked = 0;
-        m_frame->setSavePathChooser([this](QWidget *) {
+        QVERIFY(m_window.open([this](QWidget *) {
             ++m_asked;
             return m_answer;
-        });
-        m_frame->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_store->hasAnimation(), 5000);
+        }));
+        m_store = m_window.store.get();
+        m_frame = m_window.frame.get();
     }
     void cleanup()
     {
-        m_store->setModified(false);
-        m_frame.reset();
-        m_store.reset();
+        m_window.close();
         m_dir.reset();
     }
 
@@ -109,14 +97,14 @@ private slots:
     void savedFileHoldsTheDrawnDots()
     {
         penAt(20, 20);
-        QTest::mouseClick(qobject_cast<QAbstractButton *>(byName(m_frame.get(), "Add")), Qt::LeftButton);
+        m_window.click("Add");
         penAt(30, 5);
         m_answer = file("drawn.crs");
-        QTest::keyClick(m_frame.get(), Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(m_frame, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(m_asked, 1);
         QVERIFY(!m_store->isModified());
         penAt(31, 5);
-        QTest::keyClick(m_frame.get(), Qt::Key_S, Qt::ControlModifier);  // the same file, no question
+        QTest::keyClick(m_frame, Qt::Key_S, Qt::ControlModifier);  // the same file, no question
         QCOMPARE(m_asked, 1);
 
         dravelle::editor::ImportOptions options;
@@ -156,7 +144,7 @@ private slots:
         answerNextMessage(QMessageBox::No);
         m_frame->activateWindow();  // the question box had the focus
         QTRY_VERIFY_WITH_TIMEOUT(m_frame->isActiveWindow(), 2000);
-        QTest::keyClick(m_frame.get(), Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(m_frame, Qt::Key_N, Qt::ControlModifier);
         QVERIFY(litDots(m_store->page(1)).empty());
     }
 
@@ -165,12 +153,12 @@ private slots:
         menuCommand("Cross")->trigger();
         QCOMPARE(m_store->pageCount(), 16);
         QCOMPARE(m_store->currentPage(), 1);
-        QVERIFY(byName(m_frame.get(), "Down")->isEnabled());
-        QVERIFY(byName(m_frame.get(), "Last")->isEnabled());
-        QVERIFY(!byName(m_frame.get(), "Up")->isEnabled());
-        QTest::mouseClick(qobject_cast<QAbstractButton *>(byName(m_frame.get(), "Last")), Qt::LeftButton);
+        QVERIFY(byName(m_frame, "Down")->isEnabled());
+        QVERIFY(byName(m_frame, "Last")->isEnabled());
+        QVERIFY(!byName(m_frame, "Up")->isEnabled());
+        m_window.click("Last");
         QCOMPARE(m_store->currentPage(), 9);
-        QVERIFY(!byName(m_frame.get(), "Down")->isEnabled());
+        QVERIFY(!byName(m_frame, "Down")->isEnabled());
     }
 };
 

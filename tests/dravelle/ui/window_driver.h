@@ -71,3 +71,56 @@ inline void drag(QWidget *w, Qt::MouseButton button, const std::vector<QPoint> &
 }
 
 } // namespace window_driver
+
+#include "dravelle/document/animation_store.h"
+#include "dravelle/ui/dravelle_view.h"
+#include "dravelle/ui/main_frame.h"
+#include "dravelle/ui/square_widget.h"
+
+namespace window_driver {
+
+// A shown main window over its own store, as the program starts it.
+struct DravelleWindow {
+    std::unique_ptr<dravelle::document::AnimationStore> store;
+    std::unique_ptr<dravelle::ui::MainFrame> frame;
+
+    // Shows the window and waits (bounded) for its first animation.
+    bool open(const dravelle::ui::MainFrame::SavePathChooser &chooser)
+    {
+        store = std::make_unique<dravelle::document::AnimationStore>(48);
+        frame = std::make_unique<dravelle::ui::MainFrame>(*store);
+        frame->setSavePathChooser(chooser);
+        frame->resize(dravelle::ui::MainFrame::defaultSize());
+        if (store->hasAnimation())
+            return false;
+        frame->show();
+        return QTest::qWaitFor([this] { return store->hasAnimation(); }, 5000);
+    }
+    void close()
+    {
+        store->setModified(false);
+        frame.reset();
+        store.reset();
+    }
+
+    dravelle::ui::SquareWidget *square() const { return frame->view()->square(); }
+    // The centre of cell (x, y) in the square widget.
+    QPoint cellPos(int x, int y) const
+    {
+        const int f = square()->cellSize();
+        return square()->squareOrigin() + QPoint(x * f + f / 2, y * f + f / 2);
+    }
+    void penAt(int x, int y) const { QTest::mouseClick(square(), Qt::LeftButton, Qt::NoModifier, cellPos(x, y)); }
+    // Clicks the control called `name`; false when there is none.
+    bool click(const QString &name) const
+    {
+        QWidget *w = byName(frame.get(), name);
+        if (auto *b = qobject_cast<QAbstractButton *>(w))
+            QTest::mouseClick(b, Qt::LeftButton);
+        else if (w)
+            QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+        return w != nullptr;
+    }
+};
+
+} // namespace window_driver
