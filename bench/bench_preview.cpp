@@ -88,7 +88,7 @@ void fifteenThumbnails(benchmark::State &state)
     const PreviewContext context = benchContext(dir, int(state.range(0)));
     std::atomic<long long> images{0};
     for (auto _ : state) {
-        ThumbnailWorkers workers([&](int, const QImage &) { ++images; }, halvane::link::systemClock());
+        ThumbnailWorkers workers([&](int, const QImage &) { ++images; }, common::systemClock());
         const auto wallStart = std::chrono::steady_clock::now();
         const double cpuStart = processCpuSeconds();
         workers.start(thumbnailLoops(context, 0));

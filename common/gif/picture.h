@@ -46,7 +46,9 @@ public:
     // GIFs with more frames than this are refused before any frame is
     // decoded: every frame is decoded once on load, so the count bounds the
     // time a load takes, and whoever turns frames into pages gets a bounded list.
-    static constexpr int kMaxFrames = 10000;
+    // It is above what the cross's Animations region holds at either size
+    // (about 18,000 frames of a 64 cross), so no animation that fits is refused.
+    static constexpr int kMaxFrames = 65536;
 
     Picture();
     ~Picture();

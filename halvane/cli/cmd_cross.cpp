@@ -168,7 +168,8 @@ int runTest(const QStringList &args)
             return usageError(QStringLiteral("test [--timeout S]   (S = 1..3600 seconds, default 10)"));
     }
     link::SystemLink system;
-    return report(link::RunCrossTest(system.context(), nullptr, timeout * 1000));
+    const std::atomic<bool> noStop{false};
+    return report(link::RunCrossTest(system.context(), noStop, timeout * 1000));
 }
 
 } // namespace halvane::cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "halvane/link/clock.h"
+#include "common/clock.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,6 +8,10 @@
 #include <memory>
 
 namespace halvane::link {
+
+// The link waits on the programs' one clock.
+using common::Clock;
+using common::systemClock;
 
 // One open serial device, owned by the operation that opened it. Reads never
 // wait; writes hand the bytes to the driver and report how far they got.

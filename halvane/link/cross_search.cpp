@@ -78,7 +78,10 @@ SearchResult SearchCross(const LinkContext &link)
     return result;
 }
 
-CrossSearch::CrossSearch(LinkContext link) : m_link(std::move(link)) {}
+CrossSearch::CrossSearch(LinkContext link, QObject *parent) : QObject(parent), m_link(std::move(link))
+{
+    connect(&m_worker, &common::Worker::finished, this, [this] { emit finished(m_result); });
+}
 
 CrossSearch::~CrossSearch()
 {
@@ -87,23 +90,22 @@ CrossSearch::~CrossSearch()
 
 void CrossSearch::start()
 {
-    if (m_thread)
+    if (m_started)
         return;
+    m_started = true;
     m_running.store(true, std::memory_order_release);
     m_done.store(false, std::memory_order_release);
-    // A QThread, not std::thread: the serial port needs the thread's event dispatcher.
-    m_thread.reset(QThread::create([this] {
+    m_worker.start([this](const std::atomic<bool> &) {
         m_result = SearchCross(m_link);
         m_running.store(false, std::memory_order_release);
         m_done.store(true, std::memory_order_release);
-    }));
-    m_thread->start();
+        return QVariant();
+    });
 }
 
 void CrossSearch::wait()
 {
-    if (m_thread)
-        m_thread->wait();
+    m_worker.wait();
 }
 
 SearchResult CrossSearch::result() const

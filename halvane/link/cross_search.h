@@ -1,14 +1,14 @@
 #pragma once
 
+#include "common/worker.h"
 #include "halvane/link/cross_port.h"
+
+#include <QObject>
 
 #include <QString>
 
 #include <array>
 #include <atomic>
-#include <memory>
-
-class QThread;
 
 namespace halvane::link {
 
@@ -36,14 +36,13 @@ struct SearchResult {
 // The search itself, on the calling thread.
 SearchResult SearchCross(const LinkContext &link);
 
-// Runs SearchCross on a worker thread. The window polls the two flags from
-// timers; the result may be read once done() is true.
-class CrossSearch {
+// Runs SearchCross on a worker thread. The window may poll the two flags from
+// timers, or take the `finished` signal; the result may be read once done().
+class CrossSearch : public QObject {
+    Q_OBJECT
 public:
-    explicit CrossSearch(LinkContext link);
-    ~CrossSearch(); // waits for the worker
-    CrossSearch(const CrossSearch &) = delete;
-    CrossSearch &operator=(const CrossSearch &) = delete;
+    explicit CrossSearch(LinkContext link, QObject *parent = nullptr);
+    ~CrossSearch() override; // waits for the worker
 
     // Sets running, clears done and starts the worker (once).
     void start();
@@ -53,12 +52,17 @@ public:
     void wait();
     SearchResult result() const; // meaningful once done()
 
+signals:
+    // Queued to the search's owner thread once the worker has ended.
+    void finished(const halvane::link::SearchResult &result);
+
 private:
     LinkContext m_link;
     SearchResult m_result;
     std::atomic<bool> m_running{false};
     std::atomic<bool> m_done{false};
-    std::unique_ptr<QThread> m_thread;
+    bool m_started = false;
+    common::Worker m_worker;
 };
 
 // The three status bar panes as Halvane.ini describes the last search:
@@ -66,3 +70,5 @@ private:
 std::array<QString, 3> statusBarTexts(const QString &iniPath);
 
 } // namespace halvane::link
+
+Q_DECLARE_METATYPE(halvane::link::SearchResult)

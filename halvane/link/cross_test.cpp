@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <optional>
 
 namespace halvane::link {
@@ -36,7 +37,7 @@ std::optional<CrossAddress> frameSender(QByteArrayView bytes)
 
 } // namespace
 
-LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> *stop, int timeoutMs)
+LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> &stop, int timeoutMs)
 {
     PortHandle port = OpenConfiguredPort(link);
     if (!port)
@@ -46,7 +47,7 @@ LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> *stop, 
     std::vector<CrossAddress> senders;
     const std::uint32_t start = link.clock->tickMs();
     for (;;) {
-        if (stop && stop->load())
+        if (stop.load())
             return LinkStatus::failure(LinkStatus::Code::Stopped, QString());
         const QByteArray bytes = ReadAvailable(*port, kReadSize);
         if (!bytes.isEmpty()) {
@@ -57,7 +58,7 @@ LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> *stop, 
         }
         if (int(senders.size()) == kFramesWanted)
             break;
-        if (timeoutMs >= 0 && link.clock->tickMs() - start >= std::uint32_t(timeoutMs))
+        if (link.clock->tickMs() - start >= std::uint32_t(std::max(timeoutMs, 0)))
             return LinkStatus::failure(LinkStatus::Code::Failed, kTextTestError);
         link.clock->sleepMs(kSleepMs);
     }

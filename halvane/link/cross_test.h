@@ -19,8 +19,8 @@ inline const QString kTestLogName = QStringLiteral("testcross.bin");
 // most one per read). The test passes when the three frames carry the same
 // sender address and it is the current cross address (ADDRESS4 fall-back
 // "FF"). It ends early when `stop` becomes true (Stopped) or after
-// `timeoutMs` of clock time, if not negative, with fewer frames (failed).
-LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> *stop = nullptr,
-                        int timeoutMs = -1);
+// `timeoutMs` of clock time with fewer frames (failed): a cross that never
+// answers must not keep the test, and the port, for ever.
+LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> &stop, int timeoutMs);
 
 } // namespace halvane::link

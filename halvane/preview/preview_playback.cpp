@@ -10,7 +10,7 @@ namespace {
 // asked the preview to end.
 class DialogSink : public StepSink {
 public:
-    DialogSink(link::Clock &clock, int dotSize, const PreviewPlayback::PictureHandler &onPicture,
+    DialogSink(common::Clock &clock, int dotSize, const PreviewPlayback::PictureHandler &onPicture,
                const PreviewPlayback::MessageHandler &onMessage, const std::atomic<bool> &stop)
         : m_clock(clock), m_dotSize(dotSize), m_onPicture(onPicture), m_onMessage(onMessage),
           m_stop(stop)
@@ -31,7 +31,7 @@ public:
     }
 
 private:
-    link::Clock &m_clock;
+    common::Clock &m_clock;
     int m_dotSize;
     const PreviewPlayback::PictureHandler &m_onPicture;
     const PreviewPlayback::MessageHandler &m_onMessage;
@@ -40,7 +40,7 @@ private:
 
 } // namespace
 
-PreviewPlayback::PreviewPlayback(link::Clock &clock, int dotSize, PictureHandler onPicture,
+PreviewPlayback::PreviewPlayback(common::Clock &clock, int dotSize, PictureHandler onPicture,
                                  MessageHandler onMessage)
     : m_clock(clock), m_dotSize(dotSize), m_onPicture(std::move(onPicture)),
       m_onMessage(std::move(onMessage))

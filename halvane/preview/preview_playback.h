@@ -21,7 +21,7 @@ public:
     using PictureHandler = std::function<void(const QImage &picture)>;
     using MessageHandler = std::function<void(const QString &text)>;
 
-    PreviewPlayback(link::Clock &clock, int dotSize, PictureHandler onPicture,
+    PreviewPlayback(common::Clock &clock, int dotSize, PictureHandler onPicture,
                     MessageHandler onMessage);
     // Stops the loop and waits for the thread.
     ~PreviewPlayback();
@@ -46,7 +46,7 @@ public:
 private:
     void run(const PreviewLoop &loop);
 
-    link::Clock &m_clock;
+    common::Clock &m_clock;
     int m_dotSize;
     PictureHandler m_onPicture;
     MessageHandler m_onMessage;

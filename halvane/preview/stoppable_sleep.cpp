@@ -4,7 +4,7 @@
 
 namespace halvane::preview {
 
-bool sleepUnlessStopped(link::Clock &clock, int ms, const std::atomic<bool> &stop)
+bool sleepUnlessStopped(common::Clock &clock, int ms, const std::atomic<bool> &stop)
 {
     int left = std::max(ms, 0);
     do {

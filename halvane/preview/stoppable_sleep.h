@@ -1,13 +1,13 @@
 #pragma once
 
-#include "halvane/link/clock.h"
+#include "common/clock.h"
 
 #include <atomic>
 
 namespace halvane::preview {
 
 // The waits of the preview loops and the thumbnail workers go through the
-// link's clock (halvane::link::systemClock() in the program, a clock that
+// link's clock (common::systemClock() in the program, a clock that
 // only counts in the tests), so the loops can run in virtual time.
 
 // The longest single sleep of a waiting preview: a stop request is noticed
@@ -17,6 +17,6 @@ inline constexpr int kStopCheckMs = 100;
 
 // Sleeps `ms` in pieces of at most kStopCheckMs and returns false as soon as
 // `stop` is raised (before or during the sleep), true after the whole sleep.
-bool sleepUnlessStopped(link::Clock &clock, int ms, const std::atomic<bool> &stop);
+bool sleepUnlessStopped(common::Clock &clock, int ms, const std::atomic<bool> &stop);
 
 } // namespace halvane::preview

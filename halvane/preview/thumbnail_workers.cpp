@@ -17,7 +17,7 @@ QImage blackThumbnail()
 // waited out unless the stop flag rises.
 class ThumbnailSink : public StepSink {
 public:
-    ThumbnailSink(int box, const ThumbnailWorkers::ImageHandler &onImage, link::Clock &clock,
+    ThumbnailSink(int box, const ThumbnailWorkers::ImageHandler &onImage, common::Clock &clock,
                   const std::atomic<bool> &stop)
         : m_box(box), m_onImage(onImage), m_clock(clock), m_stop(stop)
     {
@@ -41,7 +41,7 @@ public:
 private:
     int m_box;
     const ThumbnailWorkers::ImageHandler &m_onImage;
-    link::Clock &m_clock;
+    common::Clock &m_clock;
     const std::atomic<bool> &m_stop;
     qint64 m_lastKey = 0;
     bool m_shown = false;
@@ -49,7 +49,7 @@ private:
 
 } // namespace
 
-ThumbnailWorkers::ThumbnailWorkers(ImageHandler onImage, link::Clock &clock)
+ThumbnailWorkers::ThumbnailWorkers(ImageHandler onImage, common::Clock &clock)
     : m_onImage(std::move(onImage)), m_clock(clock)
 {
     for (auto &idle : m_idle)

@@ -32,7 +32,7 @@ public:
     // Called with the box (0 .. 14) and its new 32 x 32 picture.
     using ImageHandler = std::function<void(int box, const QImage &thumbnail)>;
 
-    ThumbnailWorkers(ImageHandler onImage, link::Clock &clock);
+    ThumbnailWorkers(ImageHandler onImage, common::Clock &clock);
     // Stops the workers and waits for them.
     ~ThumbnailWorkers();
     ThumbnailWorkers(const ThumbnailWorkers &) = delete;
@@ -57,7 +57,7 @@ private:
     void joinAll();
 
     ImageHandler m_onImage;
-    link::Clock &m_clock;
+    common::Clock &m_clock;
     std::atomic<bool> m_stop{false};
     std::array<std::atomic<bool>, kBoxCount> m_idle;
     std::array<std::thread, kBoxCount> m_threads;

@@ -18,6 +18,8 @@ using Code = LinkStatus::Code;
 
 namespace {
 
+const std::atomic<bool> kNoStop{false};
+
 QByteArray hex(const char *text)
 {
     return QByteArray::fromHex(text);
@@ -130,7 +132,7 @@ TEST_F(LinkPtyTest, CrossTestHearsTheSelfTestFrames)
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         cross.requestSelfTest();
     });
-    const LinkStatus status = RunCrossTest(link(), nullptr, 8000);
+    const LinkStatus status = RunCrossTest(link(), kNoStop, 8000);
     trigger.join();
     EXPECT_EQ(status.message, QStringLiteral("Test Cross Work OK!"));
     EXPECT_EQ(readFile(QStringLiteral("testcross.bin")).count(hex("555555555555")), 3);

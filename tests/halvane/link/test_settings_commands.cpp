@@ -14,6 +14,8 @@ using Code = LinkStatus::Code;
 
 namespace {
 
+const std::atomic<bool> kNoStop{false};
+
 QByteArray hex(const char *text)
 {
     return QByteArray::fromHex(text);
@@ -211,7 +213,7 @@ TEST_F(CrossTestTest, ThreeFramesFromTheCurrentAddressPass)
 {
     setIni("ADDRESS4=ef\n"); // typed by hand in lower case: still the address commands use
     selfTestFrom({0xFF, 0xFF, 0xFF, 0xEF});
-    const LinkStatus status = RunCrossTest(link(), nullptr, 10000);
+    const LinkStatus status = RunCrossTest(link(), kNoStop, 10000);
     EXPECT_EQ(status.message, QStringLiteral("Test Cross Work OK!"));
     EXPECT_EQ(readFile(QStringLiteral("testcross.bin")),
               hex("555555555555 00 FFFFFFFD FFFFFFEF 54 11 AAAA").repeated(3));
@@ -220,21 +222,21 @@ TEST_F(CrossTestTest, ThreeFramesFromTheCurrentAddressPass)
 TEST_F(CrossTestTest, FramesFromAnotherAddressFail)
 {
     selfTestFrom({0xFF, 0xFF, 0xFF, 0xEF}); // ADDRESS4 absent: the test expects FF
-    EXPECT_EQ(RunCrossTest(link(), nullptr, 10000).message, QStringLiteral("Test Cross Work Error!"));
+    EXPECT_EQ(RunCrossTest(link(), kNoStop, 10000).message, QStringLiteral("Test Cross Work Error!"));
 }
 
 TEST_F(CrossTestTest, EndsAtTheTimeoutOrWhenStopped)
 {
     const std::uint32_t start = m_sim.clock.tickMs();
-    const LinkStatus timedOut = RunCrossTest(link(), nullptr, 5000);
+    const LinkStatus timedOut = RunCrossTest(link(), kNoStop, 5000);
     EXPECT_EQ(timedOut.code, Code::Failed);
     EXPECT_EQ(timedOut.message, QStringLiteral("Test Cross Work Error!"));
     EXPECT_GE(m_sim.clock.tickMs() - start, 5000u);
     EXPECT_LT(m_sim.clock.tickMs() - start, 5700u);
     std::atomic<bool> stop{true};
-    EXPECT_EQ(RunCrossTest(link(), &stop, -1).code, Code::Stopped);
+    EXPECT_EQ(RunCrossTest(link(), stop, 60000).code, Code::Stopped);
     writeFile(QStringLiteral("Halvane.ini"), "[BOOT]\nPORT=9\nBAUDRATE=9600\n");
-    EXPECT_EQ(RunCrossTest(link(), nullptr, 1000).code, Code::PortNotOpened);
+    EXPECT_EQ(RunCrossTest(link(), kNoStop, 1000).code, Code::PortNotOpened);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "halvane/link/clock.h"
+#include "common/clock.h"
 
 #include <atomic>
 #include <chrono>
@@ -13,7 +13,7 @@ namespace halvane::preview::testing {
 // total) and yields briefly, so loops of many seconds run in an instant and
 // nothing depends on the machine's speed. The local time is a fixed moment
 // plus the virtual time elapsed.
-class VirtualClock : public link::Clock {
+class VirtualClock : public common::Clock {
 public:
     std::uint32_t tickMs() override { return std::uint32_t(m_total.load()); }
 

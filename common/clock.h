@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-namespace halvane::link {
+namespace common {
 
-// Time as the cross link sees it: a wrapping millisecond tick, sleeps and the
+// Time as the programs see it: a wrapping millisecond tick, sleeps and the
 // local wall-clock time. Every wait of the protocol goes through one of these,
-// so the exchanges can run in virtual time under test.
+// so the link protocol and the preview loops can run in virtual time under test.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -25,4 +25,4 @@ public:
 // Safe to use from several threads at once.
 Clock &systemClock();
 
-} // namespace halvane::link
+} // namespace common

@@ -1,9 +1,9 @@
-#include "halvane/link/clock.h"
+#include "common/clock.h"
 
 #include <chrono>
 #include <thread>
 
-namespace halvane::link {
+namespace common {
 namespace {
 
 class SystemClock : public Clock {
@@ -31,4 +31,4 @@ Clock &systemClock()
     return clock;
 }
 
-} // namespace halvane::link
+} // namespace common
