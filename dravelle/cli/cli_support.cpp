@@ -8,50 +8,10 @@ namespace dravelle::cli {
 
 using common::Status;
 
-common::Status parseArguments(const QStringList &args, const QStringList &valued, const QStringList &switches,
-                              Arguments &parsed)
+int parseCommand(const Arguments &parsed, int positional, bool needsOutput, int &resolution)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        QString arg = args.at(i);
-        bool isNumber = false;
-        arg.toLongLong(&isNumber);
-        if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-") || isNumber) {
-            parsed.positional << arg;
-            continue;
-        }
-        QString value;
-        bool hasInlineValue = false;
-        if (const qsizetype eq = arg.indexOf(QLatin1Char('=')); eq > 0 && arg.startsWith(QLatin1String("--"))) {
-            value = arg.mid(eq + 1);
-            arg = arg.left(eq);
-            hasInlineValue = true;
-        }
-        if (switches.contains(arg) && !hasInlineValue) {
-            parsed.switches.insert(arg);
-        } else if (valued.contains(arg)) {
-            if (!hasInlineValue) {
-                if (i + 1 >= args.size())
-                    return Status::failure(QStringLiteral("%1 needs a value").arg(arg));
-                value = args.at(++i);
-            }
-            if (parsed.values.contains(arg))
-                return Status::failure(QStringLiteral("%1 is given twice").arg(arg));
-            parsed.values.insert(arg, value);
-        } else {
-            return Status::failure(QStringLiteral("unknown option '%1'").arg(arg));
-        }
-    }
-    return Status::success();
-}
-
-int parseCommand(const QStringList &args, QStringList valued, const QStringList &switches, int positional,
-                 bool needsOutput, Arguments &parsed, int &resolution)
-{
-    valued << QStringLiteral("--res");
-    if (needsOutput)
-        valued << QStringLiteral("-o");
-    Status status = parseArguments(args, valued, switches, parsed);
-    if (status && parsed.positional.size() != positional)
+    Status status = Status::success();
+    if (parsed.positional.size() != positional)
         status = Status::failure(QStringLiteral("expected %1 argument(s) besides the options, got %2 (see dravelle-cli help)")
                                      .arg(positional)
                                      .arg(parsed.positional.size()));

@@ -6,12 +6,10 @@ namespace dravelle::cli {
 
 // `import IN -o OUT`: Open Animation with the import dialog's region and
 // threshold ("Gray:").
-int runImport(const QStringList &args)
+int runImport(const Arguments &parsed)
 {
-    Arguments parsed;
     int resolution = 48;
-    if (const int status = parseCommand(args, {QStringLiteral("--region"), QStringLiteral("--gray")}, {}, 1, true,
-                                        parsed, resolution))
+    if (const int status = parseCommand(parsed, 1, true, resolution))
         return status;
     editor::ImportOptions options;
     options.path = parsed.positional.at(0);

@@ -11,11 +11,10 @@ namespace dravelle::cli {
 using namespace dravelle::document;
 
 // `delay MS IN -o OUT`: Change All Delay.
-int runDelay(const QStringList &args)
+int runDelay(const Arguments &parsed)
 {
-    Arguments parsed;
     int resolution = 48;
-    if (const int status = parseCommand(args, {}, {}, 2, true, parsed, resolution))
+    if (const int status = parseCommand(parsed, 2, true, resolution))
         return status;
     int ms = 0;
     if (const common::Status s = parseInt(parsed.positional.at(0), QStringLiteral("the delay in ms"), 0,
@@ -32,13 +31,10 @@ int runDelay(const QStringList &args)
 
 // `reverse IN -o OUT`: Reverse Color on one page (page 1 unless --page) or on
 // all pages, for the channels given (all three when none is).
-int runReverse(const QStringList &args)
+int runReverse(const Arguments &parsed)
 {
-    Arguments parsed;
     int resolution = 48;
-    const QStringList switches{QStringLiteral("--red"), QStringLiteral("--green"), QStringLiteral("--blue"),
-                               QStringLiteral("--all")};
-    if (const int status = parseCommand(args, {QStringLiteral("--page")}, switches, 1, true, parsed, resolution))
+    if (const int status = parseCommand(parsed, 1, true, resolution))
         return status;
     if (parsed.has(QStringLiteral("--page")) && parsed.has(QStringLiteral("--all")))
         return fail(QStringLiteral("give either --page N or --all"), kExitUsage);
@@ -67,11 +63,10 @@ int runReverse(const QStringList &args)
 }
 
 // `info IN`: what the editor would open: pages, delays and lit dots per page.
-int runInfo(const QStringList &args)
+int runInfo(const Arguments &parsed)
 {
-    Arguments parsed;
     int resolution = 48;
-    if (const int status = parseCommand(args, {}, {}, 1, false, parsed, resolution))
+    if (const int status = parseCommand(parsed, 1, false, resolution))
         return status;
     AnimationStore store(resolution);
     if (const common::Status s = loadAnimation(store, parsed.positional.at(0)); !s)

@@ -6,11 +6,10 @@
 namespace dravelle::cli {
 
 // `template NAME -o OUT`: one of the five ready-made animations.
-int runTemplate(const QStringList &args)
+int runTemplate(const Arguments &parsed)
 {
-    Arguments parsed;
     int resolution = 48;
-    if (const int status = parseCommand(args, {}, {}, 1, true, parsed, resolution))
+    if (const int status = parseCommand(parsed, 1, true, resolution))
         return status;
     const auto kind = editor::templateByName(parsed.positional.at(0));
     if (!kind)

@@ -45,14 +45,10 @@ common::Status wordsSettingsOf(const Arguments &parsed, document::WordsSettings 
 } // namespace
 
 // `words TEXT -o OUT`: Add Words over a new animation or over the pages of --in.
-int runWords(const QStringList &args)
+int runWords(const Arguments &parsed)
 {
-    Arguments parsed;
     int resolution = 48;
-    const QStringList valued{QStringLiteral("--font"),    QStringLiteral("--size"),       QStringLiteral("--color"),
-                             QStringLiteral("--background"), QStringLiteral("--start-x"), QStringLiteral("--start-y"),
-                             QStringLiteral("--in")};
-    if (const int status = parseCommand(args, valued, {QStringLiteral("--move-out")}, 1, true, parsed, resolution))
+    if (const int status = parseCommand(parsed, 1, true, resolution))
         return status;
     document::WordsSettings settings;
     if (const common::Status s = wordsSettingsOf(parsed, settings); !s)

@@ -4,8 +4,6 @@
 #include "common/status.h"
 #include "dravelle/editor/picture_import.h"
 
-#include <QHash>
-#include <QSet>
 #include <QStringList>
 #include <QTextStream>
 
@@ -28,27 +26,12 @@ using common::cli::out;
 // Prints "dravelle-cli: <message>" to stderr and returns `status`.
 int fail(const QString &message, int status);
 
-// The arguments of one command: options with a value ("--res 48", also
-// "--res=48"), switches ("--all") and the rest in order.
-struct Arguments {
-    QStringList positional;
-    QHash<QString, QString> values;
-    QSet<QString> switches;
+using common::cli::Arguments;
 
-    bool has(const QString &option) const { return values.contains(option) || switches.contains(option); }
-    QString value(const QString &option) const { return values.value(option); }
-};
-
-// Splits `args` by the options a command knows; an unknown option or a missing
-// value is an error.
-common::Status parseArguments(const QStringList &args, const QStringList &valued, const QStringList &switches,
-                              Arguments &parsed);
-
-// Parses a command's arguments with --res (and -o when `needsOutput`) added to
-// `valued`, checks that exactly `positional` arguments remain, and finds R.
-// Returns 0 when the command may go on, else the exit status after the message.
-int parseCommand(const QStringList &args, QStringList valued, const QStringList &switches, int positional,
-                 bool needsOutput, Arguments &parsed, int &resolution);
+// Checks that exactly `positional` arguments remain besides the options and,
+// when `needsOutput`, that -o is given, and finds R. Returns 0 when the command
+// may go on, else the exit status after the message.
+int parseCommand(const Arguments &parsed, int positional, bool needsOutput, int &resolution);
 
 // An integer option or argument; false with a message naming `what` when the
 // text is not a whole number within min..max.
@@ -67,11 +50,11 @@ common::Status loadAnimation(document::AnimationStore &store, const QString &pat
 // Saves to -o OUT; complains when -o is missing.
 int saveTo(document::AnimationStore &store, const Arguments &parsed);
 
-int runTemplate(const QStringList &args);
-int runImport(const QStringList &args);
-int runWords(const QStringList &args);
-int runDelay(const QStringList &args);
-int runReverse(const QStringList &args);
-int runInfo(const QStringList &args);
+int runTemplate(const Arguments &args);
+int runImport(const Arguments &args);
+int runWords(const Arguments &args);
+int runDelay(const Arguments &args);
+int runReverse(const Arguments &args);
+int runInfo(const Arguments &args);
 
 } // namespace dravelle::cli

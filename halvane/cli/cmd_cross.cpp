@@ -12,8 +12,9 @@ namespace halvane::cli {
 using namespace halvane::project;
 
 // `sync-time`: sets the cross clock from the local time.
-int runSyncTime(const QStringList &args)
+int runSyncTime(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     if (!args.isEmpty())
         return usageError(QStringLiteral("sync-time"));
     link::SystemLink system;
@@ -81,24 +82,13 @@ bool takeOption(ParamsRequest &r, const QString &name, const QString &value)
     return *field != kNotGiven;
 }
 
-// Options as given: "--name value" or "--name=value"; at least one.
-bool parseParams(const QStringList &args, ParamsRequest &r)
+// The options given; at least one, each valid.
+bool parseParams(const Arguments &parsed, ParamsRequest &r)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        QString name = args.at(i);
-        QString value;
-        if (const qsizetype eq = name.indexOf(QLatin1Char('=')); eq > 0) {
-            value = name.mid(eq + 1);
-            name = name.left(eq);
-        } else if (i + 1 < args.size()) {
-            value = args.at(++i);
-        } else {
+    for (auto it = parsed.values.cbegin(); it != parsed.values.cend(); ++it)
+        if (!takeOption(r, it.key(), it.value()))
             return false;
-        }
-        if (!takeOption(r, name, value))
-            return false;
-    }
-    return !args.isEmpty();
+    return !parsed.values.isEmpty();
 }
 
 // A list position stored in Halvane.ini, or the default when it names no entry.
@@ -112,10 +102,11 @@ int storedPosition(const QString &ini, const char *key, int defaultValue, int co
 
 // `params set`: resolution and frame dots take effect in Halvane.ini at once;
 // with --zone or --factor the parameters go to the cross.
-int runParams(const QStringList &args)
+int runParams(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     ParamsRequest r;
-    if (args.value(0) != QLatin1String("set") || !parseParams(args.mid(1), r))
+    if (args != QStringList{QStringLiteral("set")} || !parseParams(parsed, r))
         return usageError(kParamsUsage);
     const QString ini = halvaneIniPath();
     if (r.resolution != kNotGiven) {
@@ -139,8 +130,9 @@ int runParams(const QStringList &args)
 }
 
 // `version`: the cross's eight version characters.
-int runVersion(const QStringList &args)
+int runVersion(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     if (!args.isEmpty())
         return usageError(QStringLiteral("version"));
     link::SystemLink system;
@@ -156,17 +148,15 @@ int runVersion(const QStringList &args)
 }
 
 // `test [--timeout S]`: listens for the cross's self-test frames.
-int runTest(const QStringList &args)
+int runTest(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     constexpr int kDefaultTimeoutS = 10;
     int timeout = kDefaultTimeoutS;
-    if (!args.isEmpty()) {
-        timeout = args.size() == 2 && args.first() == QLatin1String("--timeout")
-                      ? parseInt(args.at(1), 1, 3600)
-                      : kNotGiven;
-        if (timeout == kNotGiven)
-            return usageError(QStringLiteral("test [--timeout S]   (S = 1..3600 seconds, default 10)"));
-    }
+    if (parsed.has(QStringLiteral("--timeout")))
+        timeout = parseInt(parsed.value(QStringLiteral("--timeout")), 1, 3600);
+    if (!args.isEmpty() || timeout == kNotGiven)
+        return usageError(QStringLiteral("test [--timeout S]   (S = 1..3600 seconds, default 10)"));
     link::SystemLink system;
     const std::atomic<bool> noStop{false};
     return report(link::RunCrossTest(system.context(), noStop, timeout * 1000));

@@ -57,20 +57,13 @@ bool writeFrames(const common::gif::Picture &picture, const QString &dir)
 // `decode FILE [--out DIR]`: what the picture loader makes of a file: the
 // logical size, the frame count and each frame's rectangle, delay and
 // disposal; with --out the composed frames as PNG files.
-int runDecode(const QStringList &args)
+int runDecode(const Arguments &parsed)
 {
-    QString file;
-    QString outDir;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--out") && i + 1 < args.size())
-            outDir = args[++i];
-        else if (file.isEmpty() && !args[i].startsWith(QLatin1String("--")))
-            file = args[i];
-        else
-            return fail(QStringLiteral("usage: halvane-cli decode FILE [--out DIR]"), 2);
-    }
-    if (file.isEmpty())
+    const QStringList &args = parsed.positional;
+    if (args.size() != 1 || (parsed.has(QStringLiteral("--out")) && parsed.value(QStringLiteral("--out")).isEmpty()))
         return fail(QStringLiteral("usage: halvane-cli decode FILE [--out DIR]"), 2);
+    const QString &file = args.first();
+    const QString outDir = parsed.value(QStringLiteral("--out"));
     const common::gif::Picture picture = common::gif::Picture::fromFile(file);
     if (picture.isNull())
         return fail(QStringLiteral("%1 cannot be decoded: %2").arg(file, picture.errorString()));

@@ -9,7 +9,7 @@ using namespace halvane::project;
 
 // `info`: the cross geometry and the settings of Halvane.ini, as the program
 // would start with them.
-int runInfo(const QStringList &)
+int runInfo(const Arguments &)
 {
     const QString ini = halvaneIniPath();
     const StartupSettings startup = readStartupSettings(ini);

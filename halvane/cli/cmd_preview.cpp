@@ -37,38 +37,27 @@ struct PreviewArgs {
     int dotSize = kDefaultDotSize;
 };
 
-// Parses the arguments; on bad usage returns nothing and fills `why`.
-std::optional<PreviewArgs> parseArgs(const QStringList &args, QString *why)
+// Takes the arguments apart; on bad usage returns nothing and fills `why`.
+std::optional<PreviewArgs> previewArgs(const Arguments &args, QString *why)
 {
     PreviewArgs parsed;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if ((a == QLatin1String("--entry") || a == QLatin1String("--out") || a == QLatin1String("--dot"))
-            && !hasValue) {
-            *why = QStringLiteral("%1 needs a value").arg(a);
-            return std::nullopt;
-        }
-        if (a == QLatin1String("--entry")) {
-            parsed.entry = args[++i];
-        } else if (a == QLatin1String("--out")) {
-            parsed.out = args[++i];
-        } else if (a == QLatin1String("--dot")) {
-            bool ok = false;
-            parsed.dotSize = args[++i].toInt(&ok);
-            if (!ok || parsed.dotSize < kMinDotSize || parsed.dotSize > kMaxDotSize) {
-                *why = QStringLiteral("--dot takes a whole number of pixels from %1 to %2")
-                           .arg(kMinDotSize)
-                           .arg(kMaxDotSize);
-                return std::nullopt;
-            }
-        } else if (parsed.project.isEmpty() && !a.startsWith(QLatin1String("--"))) {
-            parsed.project = a;
-        } else {
-            *why = QStringLiteral("unexpected argument '%1'").arg(a);
+    parsed.entry = args.value(QStringLiteral("--entry"));
+    parsed.out = args.value(QStringLiteral("--out"));
+    if (args.has(QStringLiteral("--dot"))) {
+        bool ok = false;
+        parsed.dotSize = args.value(QStringLiteral("--dot")).toInt(&ok);
+        if (!ok || parsed.dotSize < kMinDotSize || parsed.dotSize > kMaxDotSize) {
+            *why = QStringLiteral("--dot takes a whole number of pixels from %1 to %2")
+                       .arg(kMinDotSize)
+                       .arg(kMaxDotSize);
             return std::nullopt;
         }
     }
+    if (args.positional.size() > 1) {
+        *why = QStringLiteral("unexpected argument '%1'").arg(args.positional.at(1));
+        return std::nullopt;
+    }
+    parsed.project = args.positional.value(0);
     if (parsed.project.isEmpty() || parsed.out.isEmpty()) {
         *why = QStringLiteral("usage: preview %1").arg(QString::fromLatin1(kPreviewUsage));
         return std::nullopt;
@@ -90,10 +79,10 @@ preview::PreviewContext contextFor(const project::PlayProject &project)
 
 } // namespace
 
-int runPreview(const QStringList &args)
+int runPreview(const Arguments &args)
 {
     QString why;
-    const auto parsed = parseArgs(args, &why);
+    const auto parsed = previewArgs(args, &why);
     if (!parsed)
         return fail(why, kRefused);
     std::optional<preview::PreviewKind> kind = preview::PreviewKind::PlayList;

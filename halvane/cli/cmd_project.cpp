@@ -141,11 +141,8 @@ void printMessages(const PlayProject &p)
     }
 }
 
-int runShow(const QStringList &args)
+int runShow(const QStringList &files, bool json)
 {
-    const bool json = args.contains(QStringLiteral("--json"));
-    QStringList files = args;
-    files.removeAll(QStringLiteral("--json"));
     if (files.size() != 1)
         return fail(QStringLiteral("usage: project show FILE.plst [--json]"), kRefused);
     PlayProject project;
@@ -369,12 +366,16 @@ int runSet(const QStringList &args)
 
 } // namespace
 
-int runProject(const QStringList &args)
+int runProject(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     const QString sub = args.value(0);
     const QStringList rest = args.mid(1);
+    const bool json = parsed.has(QStringLiteral("--json"));
     if (sub == QLatin1String("show"))
-        return runShow(rest);
+        return runShow(rest, json);
+    if (json)
+        return fail(QStringLiteral("--json belongs to project show"), kRefused);
     if (sub == QLatin1String("new"))
         return runNew(rest);
     if (sub == QLatin1String("add"))

@@ -151,8 +151,9 @@ int printRead(const link::LinkResult<T> &read, void (*print)(const T &))
 } // namespace
 
 // `bright get|set`: the daily brightness schedule.
-int runBright(const QStringList &args)
+int runBright(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     const QString verb = args.value(0);
     link::SystemLink system;
     if (verb == QLatin1String("get") && args.size() == 1)
@@ -166,8 +167,9 @@ int runBright(const QStringList &args)
 }
 
 // `onoff get|set`: the weekly on/off schedule.
-int runOnOff(const QStringList &args)
+int runOnOff(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     const QString verb = args.value(0);
     link::SystemLink system;
     if (verb == QLatin1String("get") && args.size() == 1)

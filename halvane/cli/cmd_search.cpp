@@ -10,8 +10,9 @@ namespace halvane::cli {
 
 // `search`: the automatic search over COM1..COM16 at both rates, as at the
 // program start; it writes PORT, FIND, BAUDRATE and CROSSSTYLE.
-int runSearch(const QStringList &args)
+int runSearch(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     if (!args.isEmpty())
         return usageError(QStringLiteral("search"));
     link::SystemLink system;
@@ -29,8 +30,9 @@ int runSearch(const QStringList &args)
 }
 
 // `find`: find cross at the current address, port and rate.
-int runFind(const QStringList &args)
+int runFind(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     if (!args.isEmpty())
         return usageError(QStringLiteral("find"));
     link::SystemLink system;
@@ -75,8 +77,9 @@ int setAddress(const QStringList &args)
 
 // `address`: the four stored addresses; `address set N HEX8` stores one and
 // makes it current, as the Search Cross dialog's OK does.
-int runAddress(const QStringList &args)
+int runAddress(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     if (args.isEmpty())
         return showAddresses();
     if (args.first() == QLatin1String("set"))

@@ -116,19 +116,15 @@ int exitCode(SendResult::Outcome outcome)
 
 } // namespace
 
-int runBuild(const QStringList &args)
+int runBuild(const Arguments &parsed)
 {
-    QStringList rest = args;
-    const qsizetype outAt = rest.indexOf(QStringLiteral("--out"));
-    if (outAt < 0 || outAt + 1 >= rest.size())
-        return usage("build", kBuildUsage);
-    const QString outDir = rest.at(outAt + 1);
-    rest.remove(outAt, 2);
-    if (rest.size() != 1)
+    const QStringList &args = parsed.positional;
+    const QString outDir = parsed.value(QStringLiteral("--out"));
+    if (outDir.isEmpty() || args.size() != 1)
         return usage("build", kBuildUsage);
 
     project::PlayProjectData data;
-    if (const common::Status s = project::readPlstFile(rest.first(), &data); !s)
+    if (const common::Status s = project::readPlstFile(args.first(), &data); !s)
         return fail(s.message, kFileError);
     FileRecordEncoder encoder = FileRecordEncoder::fromSettings(project::halvaneIniPath());
     SendImages images;
@@ -157,8 +153,9 @@ int runBuild(const QStringList &args)
     return 0;
 }
 
-int runSend(const QStringList &args)
+int runSend(const Arguments &parsed)
 {
+    const QStringList &args = parsed.positional;
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
         return usage("send", kSendUsage);
     project::PlayProjectData data;

@@ -30,13 +30,14 @@ const Command kCommands[] = {
     {"sync-time", runSyncTime, "set the cross clock from the local time"},
     {"bright", runBright, "bright get | bright set auto | always L | HH:MM=L x4 (L = 1..4)"},
     {"onoff", runOnOff, "onoff get | onoff set DAY=open|closed|HH:MM-HH:MM,HH:MM-HH:MM ..."},
-    {"params", runParams, "params set [--resolution 48|64] [--dots 0-3] [--zone TEXT] [--factor N]"},
+    {"params", runParams, "params set [--resolution 48|64] [--dots 0-3] [--zone TEXT] [--factor N]",
+     "--resolution --dots --zone --factor"},
     {"version", runVersion, "the cross's eight version characters"},
-    {"test", runTest, "test [--timeout S]: wait for the cross's self-test frames"},
-    {"decode", runDecode, "FILE [--out DIR]: frames, delays and disposal of a picture"},
-    {"project", runProject, kProjectUsage},
-    {"preview", runPreview, kPreviewUsage},
-    {"build", runBuild, kBuildUsage},
+    {"test", runTest, "test [--timeout S]: wait for the cross's self-test frames", "--timeout"},
+    {"decode", runDecode, "FILE [--out DIR]: frames, delays and disposal of a picture", "--out"},
+    {"project", runProject, kProjectUsage, "", "--json"},
+    {"preview", runPreview, kPreviewUsage, "--entry --out --dot"},
+    {"build", runBuild, kBuildUsage, "--out"},
     {"send", runSend, kSendUsage},
 };
 
@@ -45,7 +46,7 @@ void printUsage()
     out() << "Usage: halvane-cli [--app-dir DIR] COMMAND [ARGS]\n\nCommands:\n";
     for (const Command &c : kCommands)
         out() << "  " << QString::fromLatin1(c.name).leftJustified(12) << c.summary << "\n";
-    out() << "  " << QStringLiteral("help").leftJustified(12) << "this text\n";
+    out() << "  " << QStringLiteral("help").leftJustified(12) << "this text; COMMAND --help: one command's usage\n";
     out() << deviceHelp();
     out().flush();
 }

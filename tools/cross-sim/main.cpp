@@ -2,6 +2,7 @@
 // halvane-cli without hardware.
 
 #include "common/app_dir.h"
+#include "common/command_line.h"
 #include "common/profile.h"
 #include "halvane/link/exchanges.h"
 #include "tools/cross-sim/memory_view.h"
@@ -106,12 +107,10 @@ QString parse(QCommandLineParser &p, Options &o)
 void addOptions(QCommandLineParser &p)
 {
     p.setApplicationDescription(QString::fromLatin1(kDescription));
-    p.addHelpOption();
     p.addOptions({
         {QStringLiteral("state"), QStringLiteral("Folder for the cross's state (default: cross-sim-state)."), QStringLiteral("DIR"), QStringLiteral("cross-sim-state")},
         {QStringLiteral("link"), QStringLiteral("Link to create to the terminal device (default: DIR/tty of --state)."), QStringLiteral("PATH")},
         {QStringLiteral("port"), QStringLiteral("Also map COM<N> to the link in section PORTS of the Halvane.ini of the application folder (see --app-dir)."), QStringLiteral("N")},
-        {QStringLiteral("app-dir"), QStringLiteral("Application folder for --port (default: this program's folder)."), QStringLiteral("DIR")},
         {QStringLiteral("address"), QStringLiteral("The cross's address (default: FFFFFFEF)."), QStringLiteral("HEX8"), QStringLiteral("FFFFFFEF")},
         {QStringLiteral("resolution"), QStringLiteral("48 or 64, reported in the version text; 0 names neither (default: 48)."), QStringLiteral("N"), QStringLiteral("48")},
         {QStringLiteral("version"), QStringLiteral("The eight version characters (instead of --resolution)."), QStringLiteral("TEXT")},
@@ -180,9 +179,10 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     addOptions(parser);
-    parser.process(app);
-    if (parser.isSet(QStringLiteral("app-dir")))
-        common::setApplicationFolder(parser.value(QStringLiteral("app-dir")));
+    // --app-dir is the application folder for --port.
+    if (const auto done = common::cli::parseCommon(parser, QStringLiteral("cross-sim"), app.arguments(),
+                                                   [&] { common::cli::out() << parser.helpText(); }, 2))
+        return *done;
     Options options;
     if (const QString error = parse(parser, options); !error.isEmpty())
         return fail(error);

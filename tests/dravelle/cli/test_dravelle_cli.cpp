@@ -22,6 +22,19 @@ protected:
     }
 };
 
+TEST_F(DravelleCliTest, EveryCommandExplainsItselfWithHelp)
+{
+    for (const char *command : {"template", "import", "words", "delay", "reverse", "info"}) {
+        const auto r = cli({QString::fromLatin1(command), QStringLiteral("--help")});
+        EXPECT_EQ(r.exitCode, 0) << command;
+        EXPECT_TRUE(r.out.contains(QStringLiteral("dravelle-cli [--app-dir DIR] %1").arg(QString::fromLatin1(command))))
+            << r.out.toStdString();
+    }
+    const auto all = cli({QStringLiteral("--help")});
+    EXPECT_EQ(all.exitCode, 0);
+    EXPECT_TRUE(all.out.contains(QStringLiteral("Exit status: 0 done, 2 bad arguments")));
+}
+
 } // namespace
 
 TEST_F(DravelleCliTest, TemplateTakesTheResolutionFromTheIniFile)

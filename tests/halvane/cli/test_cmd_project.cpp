@@ -113,4 +113,20 @@ TEST_F(CmdProjectTest, FilesThatCannotBeReadExit3)
     EXPECT_EQ(project({QStringLiteral("new"), path(QStringLiteral("no/such/folder/p.plst"))}), 3);
 }
 
+TEST_F(CmdProjectTest, EveryCommandExplainsItselfWithHelpAndRefusesUnknownOptions)
+{
+    const char *const commands[] = {"info", "search", "find", "address", "sync-time", "bright", "onoff", "params",
+                                    "version", "test", "decode", "project", "preview", "build", "send"};
+    for (const char *command : commands) {
+        const QString name = QString::fromLatin1(command);
+        EXPECT_EQ(run({name, QStringLiteral("--help")}), 0) << command;
+        EXPECT_TRUE(QString::fromUtf8(m_out).startsWith(QStringLiteral("Usage: halvane-cli [--app-dir DIR] %1").arg(name)))
+            << m_out.toStdString();
+        EXPECT_EQ(run({name, QStringLiteral("--no-such-option")}), 2) << command;
+        EXPECT_TRUE(m_err.contains(QStringLiteral("see halvane-cli %1 --help").arg(name))) << m_err.toStdString();
+    }
+    EXPECT_EQ(project({QStringLiteral("new"), plst(), QStringLiteral("--json")}), 2) << "--json is for show only";
+    EXPECT_FALSE(QFile::exists(plst()));
+}
+
 } // namespace
