@@ -4,11 +4,11 @@
 
 CROSS_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools libgl-dev
+  qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools libgl-dev libqt6svg6
   libgif-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xauth
+  xvfb xauth imagemagick
 )
 
 cross_install_deps() {
