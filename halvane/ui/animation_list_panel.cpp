@@ -84,7 +84,7 @@ void AnimationListPanel::addRow(const project::AnimationEntry &entry)
     m_list->setComboBox(row, FrameColumn, project::frameStyleChoices(), entry.frameStyle - 1,
                         prefix + tr("Frame"));
     for (int column : {SelectColumn, LoopColumn})
-        m_list->item(row, column)->setTextAlignment(Qt::AlignCenter);
+        m_list->setItemAlignment(row, column, Qt::AlignCenter);
 }
 
 bool AnimationListPanel::eventFilter(QObject *watched, QEvent *event)

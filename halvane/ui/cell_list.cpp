@@ -52,6 +52,18 @@ int CellList::insertItem(int row, const QString &text)
     return row;
 }
 
+void CellList::deleteItem(int row)
+{
+    const Silence quiet(m_silent); // an open editor commits as its row goes
+    removeRow(row);
+}
+
+void CellList::deleteAllItems()
+{
+    const Silence quiet(m_silent);
+    setRowCount(0);
+}
+
 QTableWidgetItem *CellList::cell(int row, int column)
 {
     QTableWidgetItem *found = item(row, column);
@@ -67,6 +79,12 @@ void CellList::setItemText(int row, int column, const QString &text)
 {
     const Silence quiet(m_silent);
     cell(row, column)->setText(text);
+}
+
+void CellList::setItemAlignment(int row, int column, Qt::Alignment alignment)
+{
+    const Silence quiet(m_silent);
+    cell(row, column)->setTextAlignment(alignment);
 }
 
 QString CellList::itemText(int row, int column) const

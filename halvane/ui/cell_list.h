@@ -28,6 +28,7 @@ public:
     int insertItem(int row, const QString &text);
     void setItemText(int row, int column, const QString &text);
     QString itemText(int row, int column) const;
+    void setItemAlignment(int row, int column, Qt::Alignment alignment);
     // Turns the cell into a check box with that state, or changes the state.
     void setCheckbox(int row, int column, bool checked);
     bool checkbox(int row, int column) const;
@@ -39,8 +40,8 @@ public:
                      const QString &accessibleName = QString());
     void setComboChoice(int row, int column, int position);
     int comboChoice(int row, int column) const; // -1 for a cell without a drop-down
-    void deleteItem(int row) { removeRow(row); }
-    void deleteAllItems() { setRowCount(0); }
+    void deleteItem(int row);
+    void deleteAllItems();
 
 signals:
     void checkboxClicked(int row, int column);
