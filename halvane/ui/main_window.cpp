@@ -47,6 +47,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
     buildStatusBar();
     connectPanels();
     loadPanels();
+    reportDropped();
     updateTitle();
     startTimers();
 }
@@ -182,10 +183,13 @@ QWidget *MainWindow::buildPanels()
 void MainWindow::connectPanels()
 {
     connect(m_thumbnails, &ThumbnailRefresher::thumbnail, m_playList, &PlayListPanel::showThumbnail);
-    connect(m_playList, &PlayListPanel::groupChanged, this, &MainWindow::refreshThumbnails);
-    connect(m_playList, &PlayListPanel::entriesDropped, this, &MainWindow::reportDropped);
+    connect(m_playList, &PlayListPanel::groupChanged, this, [this] {
+        reportDropped();
+        refreshThumbnails();
+    });
     auto playListChanged = [this] {
         m_playList->load();
+        reportDropped();
         refreshThumbnails();
     };
     connect(m_animations, &AnimationListPanel::playListChanged, this, playListChanged);
@@ -210,10 +214,11 @@ void MainWindow::onLookChanged(const QString &name)
         refreshThumbnails();
 }
 
-void MainWindow::reportDropped(const QStringList &names)
+void MainWindow::reportDropped()
 {
-    statusBar()->showMessage(tr("Removed from the play list, their files have gone: %1").arg(names.join(", ")),
-                             10000);
+    const QStringList names = m_project.takeDroppedEntries();
+    if (!names.isEmpty())
+        statusBar()->showMessage(tr("Removed, their files have gone: %1").arg(names.join(QStringLiteral(", "))));
 }
 
 void MainWindow::updateTitle()

@@ -80,7 +80,9 @@ private:
     void pollSearch();
     void updateTitle();
     void onLookChanged(const QString &name);
-    void reportDropped(const QStringList &names);
+    // Tells the user in the status bar which entries the project dropped
+    // because their animation file has gone.
+    void reportDropped();
     // Stops the thumbnails (without blocking), asks the save question, and
     // runs `command` unless the user cancelled or the save failed.
     void afterStopAndQuestion(std::function<void()> command);

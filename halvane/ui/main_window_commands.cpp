@@ -197,6 +197,7 @@ void MainWindow::openProject()
             showMessage(this, opened.message, tr("Halvane"));
         m_playList->clearThumbnails();
         loadPanels();
+        reportDropped();
         updateTitle();
         refreshThumbnails();
     });

@@ -163,11 +163,9 @@ void PlayListPanel::move(bool up)
 
 void PlayListPanel::showGroup(int group)
 {
-    const QStringList dropped = m_project.showGroup(group);
+    (void)m_project.showGroup(group); // the window reports what it dropped
     clearThumbnails();
     load();
-    if (!dropped.isEmpty())
-        emit entriesDropped(dropped);
     emit groupChanged();
 }
 

@@ -37,8 +37,6 @@ signals:
     // The shown group or its order changed: the thumbnails refresh.
     void groupChanged();
     void edited();
-    // Entries were dropped because their animation file has gone.
-    void entriesDropped(const QStringList &names);
 
 private:
     QWidget *buildTreeAndBoxes();

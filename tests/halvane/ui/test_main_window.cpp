@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 
 using halvane::ui::CellList;
@@ -301,6 +302,16 @@ private slots:
         QTest::mouseClick(hour, Qt::LeftButton);
         QVERIFY(!hour->isChecked());
         QCOMPARE(m_prompts->messages.size(), 2);
+    }
+
+    void entriesWhoseFileHasGoneAreReported()
+    {
+        const QString project = makeProject(*m_folder, {"keep.bmp", "gone.bmp"});
+        QFile::remove(m_folder->animations() + "gone.bmp");
+        MainWindow *window = open(project);
+        QVERIFY(window->statusBar()->currentMessage().contains("gone.bmp"));
+        QVERIFY(!window->statusBar()->currentMessage().contains("keep.bmp"));
+        QCOMPARE(animationList(window)->rowCount(), 1);
     }
 
     void aCancelledSaveAsAbandonsTheClose()
