@@ -4,10 +4,11 @@
 
 CROSS_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools libgl-dev libqt6svg6
+  qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools libgl-dev
   libgif-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2
+  qt6-svg-dev
   xvfb xauth imagemagick
 )
 
