@@ -4,8 +4,9 @@
 // seconds (aim: under 10 % of one core; painting must not add more than the
 // workers cost).
 
+#include "bench/bench_support.h"
+#include "bench/gui_benchmark_main.h"
 #include "common/app_dir.h"
-#include "dravelle/document/crs_writer.h"
 #include "halvane/ui/halvane_app.h"
 #include "halvane/ui/main_window.h"
 
@@ -19,32 +20,10 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <ctime>
 
 namespace {
 
 constexpr int kSide = 48;
-
-double processCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-void writeAnimation(const QString &path, int shift)
-{
-    std::vector<dravelle::document::CrsPage> pages;
-    for (int i = 0; i < 24; ++i) {
-        dravelle::document::CrsPage page;
-        page.colours.assign(size_t(kSide * kSide), 0);
-        for (int x = 16; x < 32; ++x)
-            page.colours[size_t(x + ((2 * i + shift) % kSide) * kSide)] = 2;
-        page.delayMs = 100;
-        pages.push_back(page);
-    }
-    (void)dravelle::document::writeCrsFile(path, kSide, pages);
-}
 
 // An application folder with a project of 30 entries: 23 animations, the
 // four data messages and three texts. Returns the project's path.
@@ -59,7 +38,7 @@ QString makeFolder(const QTemporaryDir &dir)
     QStringList names;
     for (int i = 0; i < 23; ++i) {
         names << QStringLiteral("a%1.crs").arg(i, 2, 10, QLatin1Char('0'));
-        writeAnimation(app + QStringLiteral("animations/") + names.back(), i);
+        writeRunningDotAnimation(app + QStringLiteral("animations/") + names.back(), kSide, 100, i);
     }
     halvane::project::PlayProject project(halvane::project::AnimationLibrary(app + QStringLiteral("animations/")));
     (void)project.newProject(0);
@@ -78,6 +57,18 @@ QString makeFolder(const QTemporaryDir &dir)
     return path;
 }
 
+// A window of the run: the 30-entry project, no search, shown.
+struct BenchWindow {
+    explicit BenchWindow(const QString &app, const QString &project) : halvane(app)
+    {
+        window = halvane.mainWindow(project, false);
+        window->resize(1280, 760);
+        window->show();
+    }
+    halvane::ui::HalvaneApp halvane;
+    halvane::ui::MainWindow *window = nullptr;
+};
+
 void startToPaintedWindow(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -85,13 +76,10 @@ void startToPaintedWindow(benchmark::State &state)
     const QString app = dir.path() + QLatin1Char('/');
     common::setApplicationFolder(app);
     for (auto _ : state) {
-        halvane::ui::HalvaneApp halvane(app);
-        halvane::ui::MainWindow *window = halvane.mainWindow(project, false);
-        window->resize(1280, 760);
-        window->show();
-        window->repaint();
+        BenchWindow bench(app, project);
+        bench.window->repaint();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(window->windowTitle());
+        benchmark::DoNotOptimize(bench.window->windowTitle());
     }
 }
 BENCHMARK(startToPaintedWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -103,10 +91,7 @@ void fifteenThumbnailsInTheWindow(benchmark::State &state)
     const QString app = dir.path() + QLatin1Char('/');
     common::setApplicationFolder(app);
     for (auto _ : state) {
-        halvane::ui::HalvaneApp halvane(app);
-        halvane::ui::MainWindow *window = halvane.mainWindow(project, false);
-        window->resize(1280, 760);
-        window->show();
+        BenchWindow bench(app, project);
         QEventLoop loop;
         QTimer::singleShot(1500, &loop, &QEventLoop::quit); // the thumbnails start
         loop.exec();
@@ -125,13 +110,5 @@ BENCHMARK(fifteenThumbnailsInTheWindow)->Iterations(1)->Unit(benchmark::kSecond)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks<QApplication>(argc, argv);
 }
