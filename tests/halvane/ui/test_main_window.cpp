@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTreeWidget>
 #include <QTest>
 
 using halvane::ui::CellList;
@@ -302,6 +303,24 @@ private slots:
         QTest::mouseClick(hour, Qt::LeftButton);
         QVERIFY(!hour->isChecked());
         QCOMPARE(m_prompts->messages.size(), 2);
+    }
+
+    void upMovesTheSelectedEntryAndEscapeKeepsTheWindow()
+    {
+        MainWindow *window = open(makeProject(*m_folder, {"a.bmp", "Hour", "b.bmp"}));
+        auto *tree = byName<QTreeWidget>(window, "Play List");
+        tree->setCurrentItem(tree->topLevelItem(2));
+        QTest::mouseClick(byName<QAbstractButton>(window, "Up"), Qt::LeftButton);
+        QCOMPARE(m_app->project().playList()[1].name, QString("b.bmp"));
+        QCOMPARE(tree->topLevelItem(1)->text(0), QString("b.bmp"));
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(1)); // the moved entry stays selected
+        QVERIFY(m_app->project().isDirty());
+        QTest::mouseClick(byName<QAbstractButton>(window, "Down"), Qt::LeftButton);
+        QTest::mouseClick(byName<QAbstractButton>(window, "Down"), Qt::LeftButton); // at the end: nothing
+        QCOMPARE(m_app->project().playList()[2].name, QString("b.bmp"));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTest::qWait(100);
+        QVERIFY(window->isVisible());
     }
 
     void entriesWhoseFileHasGoneAreReported()
