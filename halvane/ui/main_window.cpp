@@ -56,7 +56,13 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    const DialogHooks &dialogs = m_setup.dialogs;
+    ToolActions actions = buildFileMenu();
+    buildControlMenus(actions);
+    buildToolBar(actions);
+}
+
+MainWindow::ToolActions MainWindow::buildFileMenu()
+{
     QMenu *file = menuBar()->addMenu(tr("&File"));
     connect(file->addAction(tr("New Animation")), &QAction::triggered, this, &MainWindow::newAnimation);
     QAction *newAction = file->addAction(uiIcon(QStringLiteral("new")), tr("New Play Project"));
@@ -75,7 +81,16 @@ void MainWindow::buildMenus()
     connect(saveAction, &QAction::triggered, this, [this] { saveProject(); });
     connect(saveAsAction, &QAction::triggered, this, [this] { saveProjectAs(); });
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
+    ToolActions actions;
+    actions.newProject = newAction;
+    actions.open = openAction;
+    actions.save = saveAction;
+    return actions;
+}
 
+void MainWindow::buildControlMenus(ToolActions &actions)
+{
+    const DialogHooks &dialogs = m_setup.dialogs;
     QMenu *control = menuBar()->addMenu(tr("&Control"));
     DialogHooks::Open send;
     if (dialogs.send)
@@ -85,15 +100,15 @@ void MainWindow::buildMenus()
             else
                 open(parent);
         };
-    QAction *sendAction = dialogAction(control, tr("Send"), send, this);
-    QAction *timeAction = dialogAction(control, tr("Sync Time"), dialogs.syncTime, this);
-    QAction *brightAction = dialogAction(control, tr("Set Bright"), dialogs.setBright, this);
-    QAction *onOffAction = dialogAction(control, tr("ON/OFF"), dialogs.onOff, this);
-    QAction *setAction = dialogAction(control, tr("Set"), dialogs.setResolution, this);
-    QAction *searchAction = dialogAction(control, tr("Search"), dialogs.searchCross, this);
+    actions.send = dialogAction(control, tr("Send"), send, this);
+    actions.time = dialogAction(control, tr("Sync Time"), dialogs.syncTime, this);
+    actions.bright = dialogAction(control, tr("Set Bright"), dialogs.setBright, this);
+    actions.onOff = dialogAction(control, tr("ON/OFF"), dialogs.onOff, this);
+    actions.set = dialogAction(control, tr("Set"), dialogs.setResolution, this);
+    actions.search = dialogAction(control, tr("Search"), dialogs.searchCross, this);
     dialogAction(control, tr("Test Cross"), dialogs.testCross, this);
     QMenu *fonts = menuBar()->addMenu(tr("F&onts"));
-    QAction *fontsAction = dialogAction(fonts, tr("Add/Delete Fonts"), dialogs.fonts, this);
+    actions.fonts = dialogAction(fonts, tr("Add/Delete Fonts"), dialogs.fonts, this);
 
     QMenu *language = menuBar()->addMenu(tr("&Language"));
     auto *languages = new QActionGroup(this);
@@ -107,22 +122,26 @@ void MainWindow::buildMenus()
         languages->addAction(action);
     }
     QMenu *help = menuBar()->addMenu(tr("&Help"));
-    QAction *aboutAction = dialogAction(help, tr("About"), dialogs.about, this);
+    actions.help = dialogAction(help, tr("About"), dialogs.about, this);
+}
 
-    // Toolbar: the menu's actions with short texts under their images.
+void MainWindow::buildToolBar(const ToolActions &actions)
+{
+    // The menu's actions with short texts under their images.
     struct Button {
         QAction *action;
         const char *icon;
         QString text;
     };
     const std::vector<std::vector<Button>> groups = {
-        {{newAction, "new", tr("New")}, {openAction, "open", tr("Open")}, {saveAction, "save", tr("Save")}},
-        {{setAction, "set", tr("Set")}, {searchAction, "search", tr("Search")}},
-        {{sendAction, "send", tr("Send")}},
-        {{timeAction, "time", tr("Time")}, {brightAction, "bright", tr("Bright")}},
-        {{onOffAction, "onoff", tr("ON/OFF")}},
-        {{fontsAction, "fonts", tr("Fonts")}},
-        {{aboutAction, "help", tr("Help")}}};
+        {{actions.newProject, "new", tr("New")}, {actions.open, "open", tr("Open")},
+         {actions.save, "save", tr("Save")}},
+        {{actions.set, "set", tr("Set")}, {actions.search, "search", tr("Search")}},
+        {{actions.send, "send", tr("Send")}},
+        {{actions.time, "time", tr("Time")}, {actions.bright, "bright", tr("Bright")}},
+        {{actions.onOff, "onoff", tr("ON/OFF")}},
+        {{actions.fonts, "fonts", tr("Fonts")}},
+        {{actions.help, "help", tr("Help")}}};
     QToolBar *bar = addToolBar(tr("Toolbar"));
     bar->setMovable(false);
     bar->setFloatable(false);

@@ -69,8 +69,16 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The menu entries the toolbar repeats.
+    struct ToolActions {
+        QAction *newProject = nullptr, *open = nullptr, *save = nullptr, *set = nullptr,
+                *search = nullptr, *send = nullptr, *time = nullptr, *bright = nullptr,
+                *onOff = nullptr, *fonts = nullptr, *help = nullptr;
+    };
     void buildMenus();
-    void buildToolBar();
+    ToolActions buildFileMenu();
+    void buildControlMenus(ToolActions &actions);
+    void buildToolBar(const ToolActions &actions);
     void buildStatusBar();
     QWidget *buildPanels();
     void connectPanels();
