@@ -2,6 +2,7 @@
 // group for ten seconds of real time while the process's CPU time is
 // measured. They must not keep a core busy (aim: under 10 % of one core).
 
+#include "bench/bench_support.h"
 #include "bench/gui_benchmark_main.h"
 #include "dravelle/document/crs_writer.h"
 #include "halvane/preview/thumbnail_loops.h"
@@ -26,28 +27,6 @@ namespace {
 
 constexpr int kSide = 48;
 
-double processCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-// A 48 x 48 animation of 24 pages, a dot running down the vertical bar.
-void writeAnimation(const QString &path, int delayMs)
-{
-    std::vector<dravelle::document::CrsPage> pages;
-    for (int i = 0; i < 24; ++i) {
-        dravelle::document::CrsPage page;
-        page.colours.assign(size_t(kSide * kSide), 0);
-        for (int x = 16; x < 32; ++x)
-            page.colours[size_t(x + 2 * i * kSide)] = 2;
-        page.delayMs = delayMs;
-        pages.push_back(page);
-    }
-    dravelle::document::writeCrsFile(path, kSide, pages);
-}
-
 // Fifteen entries: animations at speed `speed` (or their own 100 ms delays
 // at 8) with outlines, the four data messages and three texts over back
 // animations.
@@ -60,10 +39,10 @@ PreviewContext benchContext(const QTemporaryDir &dir, int speed)
     context.project = halvane::project::defaultProjectData(0);
     context.now = QDateTime::currentDateTime();
     QDir().mkpath(context.library.folder());
-    writeAnimation(context.library.filePath(QStringLiteral("back.crs")), 100);
+    writeRunningDotAnimation(context.library.filePath(QStringLiteral("back.crs")), kSide, 100);
     for (int i = 0; i < 8; ++i) {
         const QString name = QStringLiteral("a%1.crs").arg(i);
-        writeAnimation(context.library.filePath(name), 100);
+        writeRunningDotAnimation(context.library.filePath(name), kSide, 100);
         AnimationEntry entry = halvane::project::defaultAnimationEntry(name);
         entry.speed = speed;
         entry.frameStyle = 1 + i % 6;

@@ -9,7 +9,7 @@ CROSS_PACKAGES=(
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2
   qt6-svg-dev
-  xvfb xauth
+  xvfb xauth imagemagick
 )
 
 cross_install_deps() {

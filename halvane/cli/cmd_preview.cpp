@@ -65,18 +65,6 @@ std::optional<PreviewArgs> previewArgs(const Arguments &args, QString *why)
     return parsed;
 }
 
-preview::PreviewContext contextFor(const project::PlayProject &project)
-{
-    const QString ini = project::halvaneIniPath();
-    preview::PreviewContext context;
-    context.geometry = project::readStartupSettings(ini).geometry();
-    context.fontNames = project::readFontNames(ini);
-    context.library = project.library();
-    context.project = project.data();
-    context.now = QDateTime::currentDateTime();
-    return context;
-}
-
 } // namespace
 
 int runPreview(const Arguments &args)
@@ -95,7 +83,8 @@ int runPreview(const Arguments &args)
     if (const common::Status loaded = project.load(parsed->project); !loaded)
         return fail(loaded.message, kFileError);
 
-    const preview::PreviewContext context = contextFor(project);
+    const preview::PreviewContext context =
+        preview::previewContextFor(project, project::halvaneIniPath());
     preview::PreviewRecorder recorder(context.geometry.side, parsed->dotSize);
     preview::runPreview(context, *kind, parsed->entry, recorder);
     for (const QString &message : recorder.messages())

@@ -1,6 +1,8 @@
 #include "halvane/preview/preview_context.h"
 
 #include "halvane/project/animation_library.h"
+#include "halvane/project/halvane_config.h"
+#include "halvane/project/play_project.h"
 
 #include <QFileInfo>
 
@@ -87,6 +89,17 @@ long long messageDurationMs(int seconds)
 {
     const long long even = seconds % 2 != 0 ? (long long)seconds + 1 : seconds;
     return std::max(0LL, even * 1000);
+}
+
+PreviewContext previewContextFor(const project::PlayProject &project, const QString &iniPath)
+{
+    PreviewContext context;
+    context.geometry = project::readStartupSettings(iniPath).geometry();
+    context.fontNames = project::readFontNames(iniPath);
+    context.library = project.library();
+    context.project = project.data();
+    context.now = QDateTime::currentDateTime();
+    return context;
 }
 
 } // namespace halvane::preview

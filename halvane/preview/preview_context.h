@@ -4,6 +4,7 @@
 #include "common/gif/picture.h"
 #include "halvane/preview/step_sink.h"
 #include "halvane/project/animation_library.h"
+#include "halvane/project/play_project.h"
 #include "halvane/project/play_project_records.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,10 @@ struct PreviewContext {
     project::PlayProjectData project;
     QDateTime now;
 };
+
+// The context of a preview that starts now: the project's records, the
+// geometry and the Fonts list as `iniPath` (Halvane.ini) says at this moment.
+PreviewContext previewContextFor(const project::PlayProject &project, const QString &iniPath);
 
 // What a Preview dialog shows.
 enum class PreviewKind : int {

@@ -243,6 +243,7 @@ QStringList PlayProject::dropGoneFiles()
         const QString &name = m_data.playList.at(at).name;
         if (entryKind(name) == EntryKind::Animation && !m_library.contains(name)) {
             dropped << name;
+            m_dropped << name;
             m_data.playList.removeAt(at);
         } else {
             ++at;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace halvane::project {
 
 // Messages the rules below return, as the window shows them.
@@ -79,6 +81,11 @@ public:
     const AnimationEntry *findAnimation(const QString &fileName) const;
     // The animation list's rows: the entries sorted by lower-cased file name.
     QList<AnimationEntry> animationRows() const;
+
+    // The entries the clean-ups removed since the last call (play list
+    // entries and animation list entries whose file has gone), so that the
+    // window can tell the user; the list is emptied.
+    QStringList takeDroppedEntries() { return std::exchange(m_dropped, {}); }
 
     // --- Project -----------------------------------------------------------
     // Sets every record to its defaults (text size by `harnessFrameDots`) and
@@ -189,6 +196,7 @@ private:
     PlayProjectData m_data;
     QString m_path;
     QString m_settingsFile;
+    QStringList m_dropped; // see takeDroppedEntries()
     bool m_dirty = false;
     int m_group = 0;
 };

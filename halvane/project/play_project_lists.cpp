@@ -102,6 +102,7 @@ AnimationListBuild PlayProject::buildAnimationList()
     for (qsizetype i = 0; i < list.size();) {
         if (!m_library.contains(list.at(i).fileName)) {
             build.dropped << list.at(i).fileName;
+            m_dropped << list.at(i).fileName;
             list.removeAt(i);
             continue;
         }

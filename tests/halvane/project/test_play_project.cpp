@@ -161,6 +161,26 @@ TEST_F(PlayProjectTest, ShowingAGroupDropsEntriesWhoseFileHasGone)
     EXPECT_FALSE(p().isDirty()) << "the clean-up is no change of the user's";
 }
 
+TEST_F(PlayProjectTest, EveryCleanUpIsReportedOnceForTheWindow)
+{
+    fill(16);
+    ASSERT_TRUE(p().saveAs(path(QStringLiteral("p.plst"))));
+    for (int gone : {2, 15})
+        QFile::remove(path(QStringLiteral("animations/")) + anim(gone));
+    (void)p().takeDroppedEntries();
+    // Open drops from the animation list and from the shown group; both
+    // clean-ups discard their own result there.
+    ASSERT_TRUE(p().open(path(QStringLiteral("p.plst"))));
+    const QStringList dropped = p().takeDroppedEntries();
+    EXPECT_TRUE(dropped.contains(anim(2)));
+    EXPECT_TRUE(dropped.contains(anim(15)));
+    EXPECT_TRUE(p().takeDroppedEntries().isEmpty()) << "taken once";
+    // An append cleans the shown group first and reports that too.
+    QFile::remove(path(QStringLiteral("animations/")) + anim(3));
+    ASSERT_TRUE(p().appendToPlayList(anim(20)));
+    EXPECT_EQ(p().takeDroppedEntries(), QStringList{anim(3)});
+}
+
 TEST_F(PlayProjectTest, OnlyTheShownGroupIsCleanedAndAnEmptiedGroupGivesWay)
 {
     fill(16);

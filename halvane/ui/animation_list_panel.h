@@ -1,0 +1,47 @@
+#pragma once
+
+#include "halvane/project/play_project.h"
+#include "halvane/ui/dialog_hooks.h"
+
+#include <QWidget>
+
+namespace halvane::ui {
+
+class CellList;
+
+// The animation list: "Add" and "Delete" above the cell list of five
+// columns (Select, Name, Loop, Speed/Delay(1s), Frame), rows sorted by
+// lower-cased name. Every cell acts on the entry of its row's name, never on
+// the row's position.
+class AnimationListPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    AnimationListPanel(project::PlayProject &project, const DialogHooks &dialogs, QWidget *parent = nullptr);
+    // Shows the project's animation entries.
+    void load();
+    CellList *list() const { return m_list; }
+
+signals:
+    void playListChanged();
+    void lookChanged(const QString &name);
+    void edited();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum Column { SelectColumn, NameColumn, LoopColumn, SpeedColumn, FrameColumn, ColumnCount };
+    void addRow(const project::AnimationEntry &entry);
+    void fitColumns();
+    void onAdd();
+    void onDelete();
+    void onCheckbox(int row, int column);
+    void onEditEnded(int row, int column);
+    void onCombo(int row, int column);
+
+    project::PlayProject &m_project;
+    CellList *m_list = nullptr;
+};
+
+} // namespace halvane::ui

@@ -1,0 +1,53 @@
+#include "halvane/ui/halvane_app.h"
+
+#include "halvane/project/halvane_config.h"
+#include "halvane/ui/main_window.h"
+
+#include <QFileInfo>
+
+namespace halvane::ui {
+
+HalvaneApp::HalvaneApp(const QString &appFolder)
+    : m_appFolder(appFolder), m_iniPath(appFolder + QStringLiteral("Halvane.ini")), m_link(appFolder)
+{
+    const project::StartupSettings settings = project::readStartupSettings(m_iniPath);
+    m_geometry = settings.geometry();
+    m_harnessFrameDots = settings.harnessFrameDots;
+    installLanguage(settings.language);
+    m_project = std::make_unique<project::PlayProject>(
+        project::AnimationLibrary(appFolder + QStringLiteral("animations/")));
+    m_project->setSettingsFile(m_iniPath);
+}
+
+HalvaneApp::~HalvaneApp() = default;
+
+void HalvaneApp::openStartProject(const QString &projectPath)
+{
+    const QString path = projectPath.isEmpty() ? project::previousProjectPath(m_iniPath) : projectPath;
+    m_project->reset(m_harnessFrameDots);
+    // A last project that cannot be read leaves the run untitled.
+    if (path.isEmpty() || !QFileInfo::exists(path) || !m_project->open(path))
+        (void)m_project->newProject(m_harnessFrameDots);
+}
+
+MainWindow *HalvaneApp::mainWindow(const QString &projectPath, bool searchAtStart, DialogHooks dialogs)
+{
+    if (!m_window) {
+        openStartProject(projectPath);
+        MainWindowSetup setup;
+        setup.project = m_project.get();
+        setup.link = m_link.context();
+        setup.harnessFrameDots = m_harnessFrameDots;
+        setup.dialogs = std::move(dialogs);
+        setup.searchAtStart = searchAtStart;
+        m_window = std::make_unique<MainWindow>(std::move(setup));
+    }
+    return m_window.get();
+}
+
+void installLanguage(int language)
+{
+    Q_UNUSED(language);
+}
+
+} // namespace halvane::ui

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/cross_geometry.h"
+#include "halvane/link/serial_port.h"
+#include "halvane/project/play_project.h"
+#include "halvane/ui/dialog_hooks.h"
+
+#include <memory>
+
+namespace halvane::ui {
+
+class MainWindow;
+
+// The application object: one for the run. It owns the play project and
+// the cross geometry, and starts in the order the program needs: the
+// settings of Halvane.ini, the geometry, the language, the project to
+// reopen, then the main window.
+class HalvaneApp {
+public:
+    // `appFolder` ends with '/'.
+    explicit HalvaneApp(const QString &appFolder);
+    ~HalvaneApp();
+
+    project::PlayProject &project() { return *m_project; }
+    const common::CrossGeometry &geometry() const { return m_geometry; }
+    int harnessFrameDots() const { return m_harnessFrameDots; }
+    // The main window, made on first use; `projectPath` ("" for the last
+    // project of Halvane.ini) is opened before it appears.
+    MainWindow *mainWindow(const QString &projectPath = QString(), bool searchAtStart = true,
+                           DialogHooks dialogs = availableDialogs());
+
+private:
+    void openStartProject(const QString &projectPath);
+
+    QString m_appFolder;
+    QString m_iniPath;
+    link::SystemLink m_link;
+    std::unique_ptr<project::PlayProject> m_project;
+    common::CrossGeometry m_geometry;
+    int m_harnessFrameDots = 0;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// Where a language's texts would be installed; the built-in English texts
+// stay until translations are shipped.
+void installLanguage(int language);
+
+} // namespace halvane::ui

@@ -1,0 +1,61 @@
+// halvane: the cross programmer's window.
+#include "common/app_dir.h"
+#include "halvane/ui/halvane_app.h"
+#include "halvane/ui/main_window.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// --screenshot FILE: once the search has ended and the thumbnails have
+// played for a moment, the window is saved as a PNG and the program ends.
+void scheduleScreenshot(halvane::ui::MainWindow *window, const QString &file, int delayMs)
+{
+    QObject::connect(window, &halvane::ui::MainWindow::searchFinished, window, [window, file, delayMs] {
+        QTimer::singleShot(delayMs, window, [window, file] {
+            const bool saved = window->grab().save(file, "PNG");
+            std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "wrote" : "cannot write",
+                         qPrintable(file));
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    });
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QString appDirError;
+    if (!common::takeAppDirArgument(argc, argv, &appDirError)) {
+        std::fprintf(stderr, "halvane: %s\n", qPrintable(appDirError));
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Halvane"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The cross programmer (option --app-dir DIR: "
+                                                    "another application folder)."));
+    parser.addHelpOption();
+    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("Open this play project."),
+                                  QStringLiteral("file.plst"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save the window as a PNG after the search, then end."),
+                                        QStringLiteral("file.png"));
+    const QCommandLineOption wait(QStringLiteral("screenshot-delay"),
+                                  QStringLiteral("Milliseconds between the search's end and the screenshot."),
+                                  QStringLiteral("ms"), QStringLiteral("2500"));
+    parser.addOptions({open, screenshot, wait});
+    parser.process(app);
+
+    halvane::ui::HalvaneApp halvane(common::applicationFolder());
+    halvane::ui::MainWindow *window = halvane.mainWindow(parser.value(open));
+    window->resize(1280, 760);
+    if (parser.isSet(screenshot))
+        scheduleScreenshot(window, parser.value(screenshot), parser.value(wait).toInt());
+    window->show();
+    return QApplication::exec();
+}

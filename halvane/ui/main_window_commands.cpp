@@ -1,0 +1,227 @@
+// The main window's timers, the automatic search and the file commands.
+#include "halvane/ui/main_window.h"
+
+#include "common/app_dir.h"
+#include "halvane/preview/thumbnail_loops.h"
+#include "halvane/ui/animation_list_panel.h"
+#include "halvane/ui/data_message_rows.h"
+#include "halvane/ui/play_list_panel.h"
+#include "halvane/ui/text_message_rows.h"
+#include "halvane/ui/thumbnail_refresher.h"
+#include "halvane/ui/ui_messages.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace halvane::ui {
+
+namespace {
+constexpr int kSearchStartMs = 100;
+constexpr int kSearchPollMs = 500;
+constexpr int kTitleMs = 1000;
+
+QString projectFilter()
+{
+    return QCoreApplication::translate("halvane::ui", "playlist file(*.plst)") + QStringLiteral(" (*.plst)");
+}
+
+QDialog *searchingWindow(QWidget *parent)
+{
+    auto *window = new QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    window->setWindowTitle(QCoreApplication::translate("halvane::ui", "Halvane"));
+    window->setModal(false);
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(24, 18, 24, 18);
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate("halvane::ui", "Searching Cross, Please Wait...")));
+    return window;
+}
+} // namespace
+
+void MainWindow::startTimers()
+{
+    m_searchStart.setSingleShot(true);
+    m_searchStart.setInterval(kSearchStartMs);
+    m_statusPoll.setInterval(kSearchPollMs);
+    m_thumbnailPoll.setInterval(kSearchPollMs);
+    m_titleTimer.setInterval(kTitleMs);
+    connect(&m_searchStart, &QTimer::timeout, this, &MainWindow::startSearch);
+    connect(&m_statusPoll, &QTimer::timeout, this, &MainWindow::pollSearch);
+    connect(&m_thumbnailPoll, &QTimer::timeout, this, [this] {
+        if (!m_searchDone)
+            return;
+        m_thumbnailPoll.stop();
+        refreshThumbnails();
+    });
+    connect(&m_titleTimer, &QTimer::timeout, this, &MainWindow::updateTitle);
+    if (m_setup.searchAtStart)
+        m_searchStart.start();
+    else
+        m_searchDone = true;
+    m_thumbnailPoll.start();
+    m_titleTimer.start();
+}
+
+void MainWindow::startSearch()
+{
+    m_searchingWindow = searchingWindow(this);
+    m_searchingWindow->adjustSize();
+    m_searchingWindow->move(geometry().center() - m_searchingWindow->rect().center());
+    m_searchingWindow->show();
+    m_search = std::make_unique<link::CrossSearch>(m_setup.link);
+    m_search->start();
+    m_statusPoll.start();
+}
+
+void MainWindow::pollSearch()
+{
+    if (!m_search || !m_search->done())
+        return;
+    m_statusPoll.stop();
+    m_search->wait(); // done: the worker is ending, this returns at once
+    if (m_searchingWindow) {
+        m_searchingWindow->close();
+        m_searchingWindow->deleteLater();
+        m_searchingWindow = nullptr;
+    }
+    showCrossStatus();
+    m_searchDone = true;
+    emit searchFinished();
+}
+
+void MainWindow::showCrossStatus()
+{
+    const std::array<QString, 3> texts = link::statusBarTexts(iniPath());
+    for (std::size_t pane = 0; pane < texts.size(); ++pane)
+        m_panes[pane]->setText(texts[pane]);
+}
+
+void MainWindow::refreshThumbnails()
+{
+    if (!m_searchDone || m_commandRunning)
+        return;
+    m_thumbnails->refresh([this] {
+        return preview::thumbnailLoops(preview::previewContextFor(m_project, iniPath()),
+                                       m_project.currentGroup());
+    });
+}
+
+void MainWindow::afterStopAndQuestion(std::function<void()> command)
+{
+    if (m_commandRunning)
+        return;
+    m_commandRunning = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_thumbnails->whenStopped([this, command = std::move(command)] {
+        QApplication::restoreOverrideCursor();
+        const bool goOn = askToSave();
+        m_commandRunning = false;
+        if (goOn)
+            command();
+        else
+            refreshThumbnails(); // the command was abandoned: the thumbnails play on
+    });
+}
+
+bool MainWindow::askToSave()
+{
+    if (!m_project.isDirty())
+        return true;
+    const int answer = askYesNoCancel(this, tr("Do you want save the changes before closing?"),
+                                      tr("Halvane"));
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::No)
+        return true;
+    // Yes: only a project that was saved lets the command go on, so a
+    // cancelled Save As or a failed write never loses the changes.
+    return saveProject();
+}
+
+bool MainWindow::saveProject()
+{
+    if (m_project.path().isEmpty())
+        return saveProjectAs();
+    if (const common::Status saved = m_project.save(); !saved) {
+        showMessage(this, saved.message, tr("Halvane"));
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::saveProjectAs()
+{
+    const QString folder = m_project.path().isEmpty() ? common::applicationFolder()
+                                                      : QFileInfo(m_project.path()).absolutePath();
+    QString path = chooseFile({this, true, folder, projectFilter()});
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".plst");
+    if (const common::Status saved = m_project.saveAs(path); !saved) {
+        showMessage(this, saved.message, tr("Halvane"));
+        return false;
+    }
+    updateTitle();
+    return true;
+}
+
+void MainWindow::newProject()
+{
+    afterStopAndQuestion([this] {
+        const project::AnimationListBuild build = m_project.newProject(m_setup.harnessFrameDots);
+        m_playList->clearThumbnails();
+        loadPanels();
+        updateTitle();
+        if (!build.refused.isEmpty())
+            showMessage(this, build.refused.join(QLatin1Char('\n')));
+    });
+}
+
+void MainWindow::openProject()
+{
+    afterStopAndQuestion([this] {
+        const QString path = chooseFile({this, false, common::applicationFolder(), projectFilter()});
+        if (path.isEmpty()) {
+            refreshThumbnails();
+            return;
+        }
+        if (const common::Status opened = m_project.open(path); !opened)
+            showMessage(this, opened.message, tr("Halvane"));
+        m_playList->clearThumbnails();
+        loadPanels();
+        reportDropped();
+        updateTitle();
+        refreshThumbnails();
+    });
+}
+
+void MainWindow::newAnimation()
+{
+    const QString editor = common::applicationFolder() + QStringLiteral("Dravelle/dravelle");
+    if (!QProcess::startDetached(editor, {}))
+        showMessage(this, tr("Execute Dravelle/Dravelle.exe Programe Error!"), tr("Halvane"));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closeConfirmed) {
+        m_thumbnails->whenStopped([] {});
+        event->accept();
+        return;
+    }
+    event->ignore();
+    afterStopAndQuestion([this] {
+        m_closeConfirmed = true;
+        close();
+    });
+}
+
+} // namespace halvane::ui
