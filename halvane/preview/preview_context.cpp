@@ -1,6 +1,7 @@
 #include "halvane/preview/preview_context.h"
 
 #include "halvane/project/animation_library.h"
+#include "halvane/project/halvane_config.h"
 
 #include <QFileInfo>
 
@@ -18,6 +19,18 @@ bool endsWith(const QString &name, const char *extension)
 }
 
 } // namespace
+
+PreviewContext previewContextFor(const QString &iniPath, const project::PlayProjectData &project,
+                                 const project::AnimationLibrary &library, const QDateTime &now)
+{
+    PreviewContext context;
+    context.geometry = project::readStartupSettings(iniPath).geometry();
+    context.fontNames = project::readFontNames(iniPath);
+    context.library = library;
+    context.project = project;
+    context.now = now;
+    return context;
+}
 
 std::optional<PreviewKind> previewKindForName(const QString &name)
 {

@@ -28,6 +28,13 @@ struct PreviewContext {
     QDateTime now;
 };
 
+// The context of a preview that starts now: `project` and `library` as the
+// window holds them, the geometry (CROSSSTYLE, HARNESSFRAMEDOTS) and the
+// Fonts list that the settings file `iniPath` names at this moment.
+PreviewContext previewContextFor(const QString &iniPath, const project::PlayProjectData &project,
+                                 const project::AnimationLibrary &library,
+                                 const QDateTime &now = QDateTime::currentDateTime());
+
 // What a Preview dialog shows.
 enum class PreviewKind : int {
     Text1 = 1,
