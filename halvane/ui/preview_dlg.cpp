@@ -7,11 +7,9 @@
 #include "halvane/preview/preview_playback.h"
 #include "halvane/preview/preview_recorder.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,17 +28,11 @@ constexpr int kStartDelayMs = 100;
 constexpr int kSideMargin = 15;
 constexpr int kTopMargin = 15;
 
-bool isEscOrEnter(const QKeyEvent *event)
-{
-    const int key = event->key();
-    return key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 } // namespace
 
 CPreviewDlg::CPreviewDlg(preview::PreviewContext context, preview::PreviewKind kind, const QString &fileName,
                          QWidget *parent, QSize pictureArea)
-    : QDialog(parent), m_context(std::move(context)), m_kind(kind), m_fileName(fileName)
+    : GuardedDialog(parent), m_context(std::move(context)), m_kind(kind), m_fileName(fileName)
 {
     setWindowTitle(tr("Preview"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -171,26 +163,6 @@ void CPreviewDlg::gifWritten(bool ok, const QString &message)
     m_saveGif->setEnabled(true);
     m_saveStatus->setText(message);
     emit gifSaved(ok, message);
-}
-
-void CPreviewDlg::keyPressEvent(QKeyEvent *event)
-{
-    if (isEscOrEnter(event)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void CPreviewDlg::closeEvent(QCloseEvent *event)
-{
-    event->ignore(); // done() closes the dialog when the rule allows it
-    requestClose();
-}
-
-void CPreviewDlg::reject()
-{
-    requestClose();
 }
 
 } // namespace halvane::ui

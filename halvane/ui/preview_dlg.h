@@ -1,8 +1,8 @@
 #pragma once
 
+#include "halvane/ui/guarded_dialog.h"
 #include "halvane/preview/preview_context.h"
 
-#include <QDialog>
 #include <QSize>
 
 #include <atomic>
@@ -25,7 +25,7 @@ namespace halvane::ui {
 // over queued. A close request while the preview runs only stops it; the
 // next one closes the dialog. The last picture stays when the preview ends.
 // "Save as GIF..." writes the same preview, once through, as an animated GIF.
-class CPreviewDlg : public QDialog {
+class CPreviewDlg : public GuardedDialog {
     Q_OBJECT
 
 public:
@@ -49,14 +49,12 @@ signals:
     void gifSaved(bool ok, const QString &message);
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
+    // A running preview is stopped; an ended one closes.
+    void requestClose() override;
 
 private:
     void buildForm(QSize pictureArea);
     void startPreview();
-    void requestClose();
     void showPicture(const QImage &picture);
     void showMessage(const QString &text);
     void chooseGifFile();

@@ -5,9 +5,7 @@
 #include "halvane/link/serial_port.h"
 #include "halvane/project/halvane_config.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -24,12 +22,6 @@ namespace {
 // before it closes.
 constexpr int kClosePauseMs = 500;
 constexpr int kStatusWidth = 460;
-
-bool isEscOrEnter(const QKeyEvent *event)
-{
-    const int key = event->key();
-    return key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 
 } // namespace
 
@@ -52,7 +44,7 @@ signals:
 
 CSendDlg::CSendDlg(const project::PlayProjectData &project, const project::AnimationLibrary &library,
                    const QString &appFolder, QWidget *parent)
-    : QDialog(parent), m_project(project), m_library(library), m_appFolder(appFolder),
+    : GuardedDialog(parent), m_project(project), m_library(library), m_appFolder(appFolder),
       m_estimate(project::readBootInt(appFolder + QStringLiteral("Halvane.ini"), project::kKeyBaudRate, 0)),
       m_relay(std::make_unique<SendRelay>())
 {
@@ -191,26 +183,6 @@ void CSendDlg::requestClose()
         return;
     m_closing = true;
     QTimer::singleShot(kClosePauseMs, this, [this] { done(QDialog::Accepted); });
-}
-
-void CSendDlg::keyPressEvent(QKeyEvent *event)
-{
-    if (isEscOrEnter(event)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void CSendDlg::closeEvent(QCloseEvent *event)
-{
-    event->ignore(); // the dialog closes itself after the pause, once the job has ended
-    requestClose();
-}
-
-void CSendDlg::reject()
-{
-    requestClose();
 }
 
 } // namespace halvane::ui

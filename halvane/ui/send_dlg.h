@@ -1,10 +1,10 @@
 #pragma once
 
+#include "halvane/ui/guarded_dialog.h"
 #include "halvane/encode/send_estimate.h"
 #include "halvane/project/animation_library.h"
 #include "halvane/project/play_project_records.h"
 
-#include <QDialog>
 #include <QElapsedTimer>
 
 #include <memory>
@@ -24,7 +24,7 @@ class SendRelay;
 // Enter do nothing, and the dialog closes (by its close box or Close) only
 // once the job has ended, whatever the outcome. The job releases the port on
 // every path before its last status shows.
-class CSendDlg : public QDialog {
+class CSendDlg : public GuardedDialog {
     Q_OBJECT
 
 public:
@@ -49,14 +49,12 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
+    // Ignored until the job has ended; then the dialog closes after 500 ms.
+    void requestClose() override;
 
 private:
     void buildForm();
     void start();
-    void requestClose();
     void showStatus(const QString &text);
     void showProgress(int position, int total);
     void showWarning(const QString &text);

@@ -2,6 +2,7 @@
 // on pseudo-terminals, and cross-sim's view of what arrived. Every block
 // takes its 2.35 s, so these few tests carry the real-time cases only.
 
+#include "tests/common/tiny_frame_gif.h"
 #include "tests/halvane/link/pty_fixture.h"
 
 #include "common/cross_geometry.h"
@@ -29,15 +30,6 @@ std::vector<CrsPage> tenPages()
     return pages;
 }
 
-// A GIF of `frames` frames of 1 x 1 pixel: many frame records from a tiny file.
-QByteArray tinyFrameGif(int frames)
-{
-    QByteArray gif = QByteArray("GIF89a") + QByteArray::fromHex("01000100800000" "000000FFFFFF");
-    const QByteArray frame = QByteArray::fromHex("21F904000A000000" "2C000000000100010000" "02024C0100");
-    for (int i = 0; i < frames; ++i)
-        gif += frame;
-    return gif + QByteArray::fromHex("3B");
-}
 
 class CliSendTest : public PtyFixture {
 protected:

@@ -5,6 +5,7 @@
 
 #include "halvane/ui/send_dlg.h"
 
+#include "tests/common/tiny_frame_gif.h"
 #include "tests/halvane/ui/widget_find.h"
 #include "tools/cross-sim/pty_cross.h"
 
@@ -25,15 +26,6 @@ namespace {
 constexpr char kBoot[] = "PORT=1\nBAUDRATE=115200\nADDRESS1=FF\nADDRESS2=FF\nADDRESS3=FF\nADDRESS4=EF\n";
 constexpr int kSendTimeoutMs = 60'000;
 
-// A GIF of `frames` frames of 1 x 1 pixel: many frame records from a tiny file.
-QByteArray tinyFrameGif(int frames)
-{
-    QByteArray gif = QByteArray("GIF89a") + QByteArray::fromHex("01000100800000" "000000FFFFFF");
-    const QByteArray frame = QByteArray::fromHex("21F904000A000000" "2C000000000100010000" "02024C0100");
-    for (int i = 0; i < frames; ++i)
-        gif += frame;
-    return gif + QByteArray::fromHex("3B");
-}
 
 } // namespace
 
