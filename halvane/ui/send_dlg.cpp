@@ -143,6 +143,18 @@ void CSendDlg::start()
 void CSendDlg::showStatus(const QString &text)
 {
     m_status->setText(text);
+    growToFit();
+}
+
+// Wrapped texts (a refusal, the warnings) take more lines than the dialog
+// had room for: it grows to show them whole, never shrinks under the user.
+void CSendDlg::growToFit()
+{
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : sizeHint().height();
+    if (needed > height())
+        resize(width(), needed);
 }
 
 void CSendDlg::showProgress(int position, int total)
@@ -161,12 +173,13 @@ void CSendDlg::showWarning(const QString &text)
 {
     m_warnings->setText(m_warnings->text().isEmpty() ? text : m_warnings->text() + QLatin1Char('\n') + text);
     m_warnings->show();
+    growToFit();
 }
 
 void CSendDlg::ended(bool ok, const QString &status)
 {
     m_done = true;
-    m_status->setText(status);
+    showStatus(status);
     if (m_progress->maximum() == 0) // still the busy bar: no block went out
         m_progress->setRange(0, 1);
     if (ok) {

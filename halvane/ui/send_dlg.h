@@ -56,6 +56,7 @@ private:
     void buildForm();
     void start();
     void showStatus(const QString &text);
+    void growToFit();
     void showProgress(int position, int total);
     void showWarning(const QString &text);
     void ended(bool ok, const QString &status);

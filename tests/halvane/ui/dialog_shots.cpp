@@ -5,6 +5,7 @@
 #include "halvane/preview/preview_context.h"
 #include "halvane/ui/preview_dlg.h"
 #include "halvane/ui/send_dlg.h"
+#include "tests/common/tiny_frame_gif.h"
 #include "tools/cross-sim/pty_cross.h"
 
 #include <QApplication>
@@ -68,30 +69,55 @@ void shootPreviews(const QString &out, const QString &folder)
     }
 }
 
-void shootSend(const QString &out, const QString &folder)
+bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    QByteArray ini = "[BOOT]\nPORT=1\nBAUDRATE=9600\nADDRESS1=FF\nADDRESS2=FF\nADDRESS3=FF\nADDRESS4=EF\n[PORTS]\nCOM1=" + (folder + QStringLiteral("com1")).toUtf8() + "\n";
-    QFile file(folder + QStringLiteral("Halvane.ini"));
-    if (!file.open(QIODevice::WriteOnly))
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// One send against a fresh virtual cross, shot while it sends (when
+// `sendingShot` is given) and when it has ended.
+void shootOneSend(const QString &folder, const QByteArray &extraBoot, const QStringList &playList,
+                  const QString &sendingShot, const QString &endShot)
+{
+    const QByteArray ini = "[BOOT]\nPORT=1\nBAUDRATE=115200\nADDRESS1=FF\nADDRESS2=FF\nADDRESS3=FF\nADDRESS4=EF\n"
+                           + extraBoot + "[PORTS]\nCOM1=" + (folder + QStringLiteral("com1")).toUtf8() + "\n";
+    if (!writeFile(folder + QStringLiteral("Halvane.ini"), ini))
         return;
-    file.write(ini);
-    file.close();
-    cross_sim::PtyCross cross;
+    cross_sim::CrossConfig config;
+    config.baudRate = 115200;
+    cross_sim::PtyCross cross(config);
     if (!cross.start(folder + QStringLiteral("com1")))
         return;
     halvane::project::PlayProjectData data = halvane::project::defaultProjectData(0);
-    data.playList = {{QStringLiteral("Hour")}, {QStringLiteral("Text1")}};
+    for (const QString &name : playList) {
+        data.playList.append({name});
+        if (name.endsWith(QLatin1String(".crs")))
+            data.animations.append(halvane::project::defaultAnimationEntry(name));
+    }
     data.texts[0].text = QStringLiteral("Halvane");
     halvane::ui::CSendDlg dialog(data, halvane::project::AnimationLibrary(folder + QStringLiteral("animations")), folder);
     dialog.show();
-    settle(300);
-    shoot(dialog, out + QStringLiteral("/send_opening.png"));
-    waitFor([&] { return statusOf(dialog).startsWith(QStringLiteral("Sending No0 Section Text")); }, 30'000);
-    settle(300);
-    shoot(dialog, out + QStringLiteral("/send_sending.png"));
+    if (!sendingShot.isEmpty()) {
+        waitFor([&] { return statusOf(dialog).startsWith(QStringLiteral("Sending No0 Section Text")); }, 30'000);
+        settle(300);
+        shoot(dialog, sendingShot);
+    }
     waitFor([&] { return dialog.isDone(); }, 60'000);
     settle(300);
-    shoot(dialog, out + QStringLiteral("/send_complete.png"));
+    shoot(dialog, endShot);
+}
+
+void shootSend(const QString &out, const QString &folder)
+{
+    shootOneSend(folder, {}, {QStringLiteral("Hour"), QStringLiteral("Text1")}, out + QStringLiteral("/send_sending.png"),
+                 out + QStringLiteral("/send_complete.png"));
+    // A file gone from the animations folder goes as a dark frame, with a warning.
+    shootOneSend(folder, {}, {QStringLiteral("gone.crs"), QStringLiteral("Hour")}, {},
+                 out + QStringLiteral("/send_warning.png"));
+    // An animation too long for the cross's memory: refused before anything is deleted.
+    writeFile(folder + QStringLiteral("animations/long.crs"), tinyFrameGif(18187));
+    shootOneSend(folder, "CROSSSTYLE=1\n", {QStringLiteral("long.crs")}, {}, out + QStringLiteral("/send_refused.png"));
 }
 
 } // namespace

@@ -130,15 +130,20 @@ void SendDlgTest::expectClosesOnlyAfterItsPause(CSendDlg &dialog)
 void SendDlgTest::completeSendShowsProgressAndClosesOnlyOnceDone()
 {
     startCross();
-    auto dialog = dialogFor({QStringLiteral("Hour")});
+    // The animation file is gone: it goes as a dark frame, with a warning.
+    auto dialog = dialogFor({QStringLiteral("Hour"), QStringLiteral("gone.crs")});
     QTRY_COMPARE_WITH_TIMEOUT(status(*dialog), QStringLiteral("Sending No0 Section TOC"), 20'000);
 
-    // One block, none sent yet; 2350 ms of waits and 357 ms on the line.
+    // A TOC and an Animations block, none sent yet; each block at least
+    // 2350 ms of waits and 357 ms on the line.
     auto *progress = byName<QProgressBar>(dialog.get(), QStringLiteral("Progress"));
-    QCOMPARE(progress->maximum(), 1);
+    QCOMPARE(progress->maximum(), 2);
     QCOMPARE(progress->value(), 1);
-    QCOMPARE(byName<QLabel>(dialog.get(), QStringLiteral("Blocks sent"))->text(), QStringLiteral("Blocks sent: 0 / 1"));
-    QCOMPARE(byName<QLabel>(dialog.get(), QStringLiteral("Time left"))->text(), QStringLiteral("Time left: 0:03"));
+    QCOMPARE(byName<QLabel>(dialog.get(), QStringLiteral("Blocks sent"))->text(), QStringLiteral("Blocks sent: 0 / 2"));
+    QCOMPARE(byName<QLabel>(dialog.get(), QStringLiteral("Time left"))->text(), QStringLiteral("Time left: 0:05"));
+    auto *warnings = byName<QLabel>(dialog.get(), QStringLiteral("Warnings"));
+    QVERIFY(warnings->isVisible());
+    QVERIFY2(warnings->text().contains(QStringLiteral("gone.crs")), qPrintable(warnings->text()));
 
     // Nothing ends a running send: not Esc, not Enter, not the close box.
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
@@ -152,11 +157,12 @@ void SendDlgTest::completeSendShowsProgressAndClosesOnlyOnceDone()
 
     QVERIFY(waitEnded(*dialog));
     QCOMPARE(status(*dialog), QStringLiteral("Send Complete!"));
-    QCOMPARE(byName<QLabel>(dialog.get(), QStringLiteral("Blocks sent"))->text(), QStringLiteral("Blocks sent: 1 / 1"));
-    const QByteArray toc = crossState([](const cross_sim::CrossState &s) { return s.memory.left(18); });
+    QCOMPARE(byName<QLabel>(dialog.get(), QStringLiteral("Blocks sent"))->text(), QStringLiteral("Blocks sent: 2 / 2"));
+    const QByteArray toc = crossState([](const cross_sim::CrossState &s) { return s.memory.left(34); });
     QCOMPARE(toc.left(2), QByteArray::fromHex("0101"));
     QCOMPARE(quint8(toc.at(6)), quint8(0x28)); // Hour: style code B 2 x 16 + 8
-    QCOMPARE(toc.mid(16, 2), QByteArray::fromHex("FFFF"));
+    QCOMPARE(toc.mid(18, 3), QByteArray::fromHex("008000")); // the dark frame at the Animations start
+    QCOMPARE(toc.mid(32, 2), QByteArray::fromHex("FFFF"));
 
     // Enter still does nothing once the send has ended.
     QTest::keyClick(dialog.get(), Qt::Key_Return);
