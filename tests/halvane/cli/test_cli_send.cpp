@@ -170,11 +170,12 @@ TEST_F(CliSendTest, ASilentCrossIsNotFound)
 TEST_F(CliSendTest, AnOversizedProjectIsRefusedBeforeAnythingIsDeleted)
 {
     writeIni(QByteArray(kBoot) + "CROSSSTYLE=1\n"); // 64 x 64: 400 bytes a frame
-    writeFile(QStringLiteral("animations/long.crs"), tinyFrameGif(18187));
+    // Twice 9094 frames of 400 bytes (a file has at most 10000 frames).
+    writeFile(QStringLiteral("animations/long.crs"), tinyFrameGif(9094));
     cross_sim::PtyCross &cross = startCross();
-    const ProgramRun send = cli({"send", writeProject({"long.crs"})});
+    const ProgramRun send = cli({"send", writeProject({"long.crs", "long.crs"})});
     EXPECT_EQ(send.exitCode, 1);
-    EXPECT_TRUE(send.err.contains(QStringLiteral("The Animations image is 7274802 bytes, more than the 7274496 bytes")))
+    EXPECT_TRUE(send.err.contains(QStringLiteral("The Animations image is 7275204 bytes, more than the 7274496 bytes")))
         << send.err.toStdString();
     EXPECT_FALSE(send.out.contains(QStringLiteral("Delete Cross Animations")));
     EXPECT_EQ(cross.withCross([](const auto &c) { return c.state().memoryClears; }), 0);

@@ -116,8 +116,8 @@ void shootSend(const QString &out, const QString &folder)
     shootOneSend(folder, {}, {QStringLiteral("gone.crs"), QStringLiteral("Hour")}, {},
                  out + QStringLiteral("/send_warning.png"));
     // An animation too long for the cross's memory: refused before anything is deleted.
-    writeFile(folder + QStringLiteral("animations/long.crs"), tinyFrameGif(18187));
-    shootOneSend(folder, "CROSSSTYLE=1\n", {QStringLiteral("long.crs")}, {}, out + QStringLiteral("/send_refused.png"));
+    writeFile(folder + QStringLiteral("animations/long.crs"), tinyFrameGif(9094));
+    shootOneSend(folder, "CROSSSTYLE=1\n", {QStringLiteral("long.crs"), QStringLiteral("long.crs")}, {}, out + QStringLiteral("/send_refused.png"));
 }
 
 } // namespace

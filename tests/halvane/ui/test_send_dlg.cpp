@@ -213,12 +213,12 @@ void SendDlgTest::oversizedProjectIsRefusedBeforeAnythingIsDeleted()
     writeIni("CROSSSTYLE=1\n"); // 64 x 64: 400 bytes a frame
     QFile gif(path(QStringLiteral("animations/long.crs")));
     QVERIFY(gif.open(QIODevice::WriteOnly));
-    gif.write(tinyFrameGif(18187));
+    gif.write(tinyFrameGif(9094)); // twice 9094 frames of 400 bytes: a file has at most 10000
     gif.close();
     startCross();
-    auto dialog = dialogFor({QStringLiteral("long.crs")});
+    auto dialog = dialogFor({QStringLiteral("long.crs"), QStringLiteral("long.crs")});
     QVERIFY(waitEnded(*dialog));
-    QVERIFY2(status(*dialog).contains(QStringLiteral("The Animations image is 7274802 bytes")),
+    QVERIFY2(status(*dialog).contains(QStringLiteral("The Animations image is 7275204 bytes")),
              qPrintable(status(*dialog)));
     QCOMPARE(crossState([](const cross_sim::CrossState &s) { return s.memoryClears; }), 0);
     QCOMPARE(crossState([](const cross_sim::CrossState &s) { return s.blocksStored; }), 0);
