@@ -249,3 +249,28 @@ TEST_F(PictureImportTest, CancelledImportLeavesTheAnimationAlone)
     worker.cancelAndWait();
     EXPECT_FALSE(worker.isRunning());
 }
+
+TEST_F(PictureImportTest, OpenAnimationReplacesThePagesUnlessCancelled)
+{
+    const QString file = writeCrs(QStringLiteral("two.crs"), 48, {uniformPage(48, 1, 300), uniformPage(48, 2, 500)});
+    AnimationStore store(48);
+    store.newAnimation();
+    store.addPage();
+    store.setDocumentPath(QStringLiteral("old.crs"));
+
+    std::atomic_bool cancel{true};
+    EXPECT_FALSE(openAnimation(store, importPictureFile({file, ImportRegion::Full, 64, 48}, &cancel)));
+    EXPECT_EQ(store.pageCount(), 2);
+    EXPECT_EQ(store.documentPath(), QStringLiteral("old.crs"));
+
+    ASSERT_TRUE(openAnimation(store, importPictureFile({file, ImportRegion::Full, 64, 48})));
+    EXPECT_EQ(store.delays(), (std::vector<int>{300, 500}));
+    EXPECT_EQ(store.page(2).colourAt(24 + 24 * 48), 2);
+    EXPECT_TRUE(store.documentPath().isEmpty());
+    EXPECT_TRUE(store.isModified());
+
+    const common::Status bad = openAnimation(store, importPictureFile({path(QStringLiteral("none.gif"))}));
+    EXPECT_FALSE(bad);
+    EXPECT_FALSE(bad.message.isEmpty());
+    EXPECT_EQ(store.pageCount(), 1);  // the one dark page the editor shows
+}
