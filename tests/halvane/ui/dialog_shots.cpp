@@ -59,13 +59,13 @@ void shootPreviews(const QString &out, const QString &folder)
         halvane::ui::CPreviewDlg dialog(context, halvane::preview::PreviewKind::Hour);
         dialog.show();
         settle(1200);
-        shoot(dialog, out + QStringLiteral("/preview_hour.png"));
+        shoot(dialog, out + QStringLiteral("/halvane-preview-hour.png"));
     }
     {
         halvane::ui::CPreviewDlg dialog(context, halvane::preview::PreviewKind::Text1);
         dialog.show();
         settle(1500);
-        shoot(dialog, out + QStringLiteral("/preview_text1.png"));
+        shoot(dialog, out + QStringLiteral("/halvane-preview-text1.png"));
     }
 }
 
@@ -110,14 +110,14 @@ void shootOneSend(const QString &folder, const QByteArray &extraBoot, const QStr
 
 void shootSend(const QString &out, const QString &folder)
 {
-    shootOneSend(folder, {}, {QStringLiteral("Hour"), QStringLiteral("Text1")}, out + QStringLiteral("/send_sending.png"),
-                 out + QStringLiteral("/send_complete.png"));
+    shootOneSend(folder, {}, {QStringLiteral("Hour"), QStringLiteral("Text1")}, out + QStringLiteral("/halvane-send-sending.png"),
+                 out + QStringLiteral("/halvane-send-complete.png"));
     // A file gone from the animations folder goes as a dark frame, with a warning.
     shootOneSend(folder, {}, {QStringLiteral("gone.crs"), QStringLiteral("Hour")}, {},
-                 out + QStringLiteral("/send_warning.png"));
+                 out + QStringLiteral("/halvane-send-warning.png"));
     // An animation too long for the cross's memory: refused before anything is deleted.
     writeFile(folder + QStringLiteral("animations/long.crs"), tinyFrameGif(9094));
-    shootOneSend(folder, "CROSSSTYLE=1\n", {QStringLiteral("long.crs"), QStringLiteral("long.crs")}, {}, out + QStringLiteral("/send_refused.png"));
+    shootOneSend(folder, "CROSSSTYLE=1\n", {QStringLiteral("long.crs"), QStringLiteral("long.crs")}, {}, out + QStringLiteral("/halvane-send-refused.png"));
 }
 
 } // namespace
