@@ -1,12 +1,9 @@
 #include "halvane/cli/commands.h"
 
 #include "common/atomic_save.h"
-#include "halvane/preview/preview_loops.h"
 #include "halvane/preview/preview_recorder.h"
 #include "halvane/project/halvane_config.h"
 #include "halvane/project/play_project.h"
-
-#include <QDateTime>
 
 #include <optional>
 
@@ -84,22 +81,22 @@ int runPreview(const Arguments &args)
         return fail(loaded.message, kFileError);
 
     const preview::PreviewContext context =
-        preview::previewContextFor(project, project::halvaneIniPath());
-    preview::PreviewRecorder recorder(context.geometry.side, parsed->dotSize);
-    preview::runPreview(context, *kind, parsed->entry, recorder);
-    for (const QString &message : recorder.messages())
+        preview::previewContextFor(project::halvaneIniPath(), project.data(), project.library());
+    const preview::PreviewRecording recording =
+        preview::recordPreview(context, *kind, parsed->entry, parsed->dotSize);
+    for (const QString &message : recording.messages)
         err() << message << "\n";
-    if (recorder.wasCut())
-        err() << "halvane-cli: the preview was cut after " << recorder.frameCount() << " frames\n";
+    if (recording.cut)
+        err() << "halvane-cli: the preview was cut after " << recording.frames << " frames\n";
     err().flush();
-    const QByteArray gif = recorder.finish();
+    const QByteArray &gif = recording.gif;
     if (gif.isEmpty())
         return fail(QStringLiteral("nothing to show for %1")
                         .arg(parsed->entry.isEmpty() ? QStringLiteral("the play list") : parsed->entry));
     if (const common::Status saved = common::saveAtomically(parsed->out, gif); !saved)
         return fail(QStringLiteral("cannot write %1: %2").arg(parsed->out, saved.message), kFileError);
-    out() << "wrote " << parsed->out << ": " << recorder.frameCount() << " frames, "
-          << recorder.stepCount() << " steps, " << recorder.durationMs() << " ms\n";
+    out() << "wrote " << parsed->out << ": " << recording.frames << " frames, " << recording.steps
+          << " steps, " << recording.durationMs << " ms\n";
     out().flush();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "common/atomic_save.h"
 #include "halvane/encode/file_record_encoder.h"
 #include "halvane/encode/image_builder.h"
+#include "halvane/encode/send_estimate.h"
 #include "halvane/encode/send_job.h"
 #include "halvane/link/serial_port.h"
 #include "halvane/project/halvane_config.h"
@@ -26,9 +27,6 @@ namespace {
 
 constexpr int kUsage = 2;
 constexpr int kFileError = 3;
-
-// The message the window shows for an empty play list.
-const char kEmptyPlayListMessage[] = "Please open a exist playlist file, or create a new playlist file.";
 
 int usage(const char *command, const char *text)
 {
@@ -65,7 +63,7 @@ QString imageFileName(const MemoryRegion &region)
 // warnings.
 class SendPrinter : public SendObserver {
 public:
-    explicit SendPrinter(int baudRate) : m_baudRate(baudRate) { m_clock.start(); }
+    explicit SendPrinter(int baudRate) : m_estimate(baudRate) { m_clock.start(); }
 
     void statusChanged(const QString &text) override
     {
@@ -77,29 +75,17 @@ public:
     {
         if (position < 1)
             return;
-        if (position == 1)
-            m_firstBlockAt = m_clock.elapsed();
-        // Blocks done so far set the pace; before the first, the least a block takes.
-        const int done = position - 1;
-        const qint64 perBlock = done > 0 ? (m_clock.elapsed() - m_firstBlockAt) / done
-                                         : nominalBlockMs(m_baudRate);
-        out() << "Block " << position << "/" << total << "  elapsed " << minutes(m_clock.elapsed())
-              << "  time left " << minutes(perBlock * (total - done)) << "\n";
+        const qint64 left = m_estimate.blockStarted(position, total, m_clock.elapsed());
+        out() << "Block " << position << "/" << total << "  elapsed " << minutesText(m_clock.elapsed())
+              << "  time left " << minutesText(left) << "\n";
         out().flush();
     }
 
     void warning(const QString &text) override { warn(text); }
 
 private:
-    static QString minutes(qint64 ms)
-    {
-        const qint64 s = (ms + 500) / 1000;
-        return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
-    }
-
-    int m_baudRate;
+    SendTimeEstimate m_estimate;
     QElapsedTimer m_clock;
-    qint64 m_firstBlockAt = 0;
 };
 
 int exitCode(SendResult::Outcome outcome)
@@ -161,8 +147,8 @@ int runSend(const Arguments &parsed)
     project::PlayProjectData data;
     if (const common::Status s = project::readPlstFile(args.first(), &data); !s)
         return fail(s.message, kFileError);
-    if (data.playList.isEmpty())
-        return fail(QString::fromLatin1(kEmptyPlayListMessage), kUsage);
+    if (const common::Status sendable = checkSendable(data); !sendable)
+        return fail(sendable.message, kUsage);
 
     const QString ini = project::halvaneIniPath();
     FileRecordEncoder encoder = FileRecordEncoder::fromSettings(ini);

@@ -39,6 +39,8 @@ const char kTextDeleting[] = QT_TRANSLATE_NOOP("SendJob", "Delete Cross Animatio
 const char kTextSendingToc[] = QT_TRANSLATE_NOOP("SendJob", "Sending No%1 Section TOC");
 const char kTextSendingAnimations[] = QT_TRANSLATE_NOOP("SendJob", "Sending No%1 Section Animations");
 const char kTextSendingText[] = QT_TRANSLATE_NOOP("SendJob", "Sending No%1 Section Text");
+const char kTextEmptyPlayList[] =
+    QT_TRANSLATE_NOOP("SendJob", "Please open a exist playlist file, or create a new playlist file.");
 
 // What is shown while a block of a region goes out, and when it fails. The
 // failure texts are fixed English texts.
@@ -75,6 +77,13 @@ QByteArrayView blockBytes(const Image &image, int index)
 }
 
 } // namespace
+
+common::Status checkSendable(const project::PlayProjectData &project)
+{
+    if (project.playList.isEmpty())
+        return common::Status::failure(SendJob::tr(kTextEmptyPlayList));
+    return common::Status::success();
+}
 
 int nominalBlockMs(int baudRate)
 {

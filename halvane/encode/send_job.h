@@ -6,6 +6,8 @@
 #include "halvane/project/animation_library.h"
 #include "halvane/project/play_project_records.h"
 
+#include "common/status.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -83,6 +85,10 @@ private:
     SendObserver &m_observer;
     std::atomic<bool> m_done{false};
 };
+
+// A play list can be sent when it has at least one entry; an empty one is
+// refused with the message the window shows for it.
+common::Status checkSendable(const project::PlayProjectData &project);
 
 // The least time one block takes at `baudRate`: the fixed waits of its one
 // attempt and its frame's time on the line (10 bits a byte).

@@ -21,6 +21,18 @@ bool endsWith(const QString &name, const char *extension)
 
 } // namespace
 
+PreviewContext previewContextFor(const QString &iniPath, const project::PlayProjectData &project,
+                                 const project::AnimationLibrary &library, const QDateTime &now)
+{
+    PreviewContext context;
+    context.geometry = project::readStartupSettings(iniPath).geometry();
+    context.fontNames = project::readFontNames(iniPath);
+    context.library = library;
+    context.project = project;
+    context.now = now;
+    return context;
+}
+
 std::optional<PreviewKind> previewKindForName(const QString &name)
 {
     if (const auto text = project::textIndex(name))
@@ -93,13 +105,7 @@ long long messageDurationMs(int seconds)
 
 PreviewContext previewContextFor(const project::PlayProject &project, const QString &iniPath)
 {
-    PreviewContext context;
-    context.geometry = project::readStartupSettings(iniPath).geometry();
-    context.fontNames = project::readFontNames(iniPath);
-    context.library = project.library();
-    context.project = project.data();
-    context.now = QDateTime::currentDateTime();
-    return context;
+    return previewContextFor(iniPath, project.data(), project.library());
 }
 
 } // namespace halvane::preview

@@ -29,8 +29,14 @@ struct PreviewContext {
     QDateTime now;
 };
 
-// The context of a preview that starts now: the project's records, the
-// geometry and the Fonts list as `iniPath` (Halvane.ini) says at this moment.
+// The context of a preview that starts now: `project` and `library` as the
+// window holds them, the geometry (CROSSSTYLE, HARNESSFRAMEDOTS) and the
+// Fonts list that the settings file `iniPath` names at this moment.
+PreviewContext previewContextFor(const QString &iniPath, const project::PlayProjectData &project,
+                                 const project::AnimationLibrary &library,
+                                 const QDateTime &now = QDateTime::currentDateTime());
+
+// The same for the project the window holds.
 PreviewContext previewContextFor(const project::PlayProject &project, const QString &iniPath);
 
 // What a Preview dialog shows.

@@ -3,12 +3,28 @@
 #include "halvane/encode/dot_image.h"
 #include "halvane/preview/canvas.h"
 #include "halvane/preview/dot_grid.h"
+#include "halvane/preview/preview_loops.h"
 
 namespace halvane::preview {
 
 namespace {
 
 constexpr QRgb kBackground = kDark; // the corners beside the arms
+
+// Passes the steps on to a recorder until a stop is raised.
+class StoppableSink : public StepSink {
+public:
+    StoppableSink(PreviewRecorder &recorder, const std::atomic<bool> *stop) : m_recorder(recorder), m_stop(stop) {}
+    bool show(const QImage &canvas, int durationMs) override
+    {
+        return !(m_stop && m_stop->load()) && m_recorder.show(canvas, durationMs);
+    }
+    void message(const QString &text) override { m_recorder.message(text); }
+
+private:
+    PreviewRecorder &m_recorder;
+    const std::atomic<bool> *m_stop;
+};
 
 } // namespace
 
@@ -55,6 +71,22 @@ QByteArray PreviewRecorder::finish()
 {
     flush();
     return m_failed ? QByteArray() : m_writer.finish();
+}
+
+PreviewRecording recordPreview(const PreviewContext &context, PreviewKind kind,
+                               const QString &fileName, int dotSize, const std::atomic<bool> *stop)
+{
+    PreviewRecorder recorder(context.geometry.side, dotSize);
+    StoppableSink sink(recorder, stop);
+    runPreview(context, kind, fileName, sink);
+    PreviewRecording recording;
+    recording.messages = recorder.messages();
+    recording.cut = recorder.wasCut();
+    recording.steps = recorder.stepCount();
+    recording.durationMs = recorder.durationMs();
+    recording.gif = recorder.finish();
+    recording.frames = recorder.frameCount();
+    return recording;
 }
 
 } // namespace halvane::preview

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "halvane/preview/animated_gif_writer.h"
+#include "halvane/preview/preview_context.h"
 #include "halvane/preview/step_sink.h"
 
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 namespace halvane::preview {
@@ -48,5 +50,24 @@ private:
     bool m_failed = false;
     QStringList m_messages;
 };
+
+// A preview recorded once through, as `halvane-cli preview` writes it and the
+// Preview dialog's "Save as GIF..." saves it.
+struct PreviewRecording {
+    QByteArray gif;       // empty when nothing was shown
+    QStringList messages; // what the dialog would have shown in message boxes
+    bool cut = false;     // ended after PreviewRecorder::kMaxFrames frames
+    int frames = 0;
+    int steps = 0;
+    long long durationMs = 0;
+};
+
+// Runs the preview of `kind` (fileName for kinds 7 and 8) into a recorder of
+// dot size `dotSize` on the calling thread. Needs no waits: the recorder
+// keeps the steps' times instead of sleeping them. Raising `stop` ends the
+// recording at its next step (what was recorded so far is kept).
+PreviewRecording recordPreview(const PreviewContext &context, PreviewKind kind,
+                               const QString &fileName, int dotSize,
+                               const std::atomic<bool> *stop = nullptr);
 
 } // namespace halvane::preview

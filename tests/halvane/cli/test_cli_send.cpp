@@ -2,6 +2,7 @@
 // on pseudo-terminals, and cross-sim's view of what arrived. Every block
 // takes its 2.35 s, so these few tests carry the real-time cases only.
 
+#include "tests/common/tiny_frame_gif.h"
 #include "tests/halvane/link/pty_fixture.h"
 
 #include "common/cross_geometry.h"
@@ -29,15 +30,6 @@ std::vector<CrsPage> tenPages()
     return pages;
 }
 
-// A GIF of `frames` frames of 1 x 1 pixel: many frame records from a tiny file.
-QByteArray tinyFrameGif(int frames)
-{
-    QByteArray gif = QByteArray("GIF89a") + QByteArray::fromHex("01000100800000" "000000FFFFFF");
-    const QByteArray frame = QByteArray::fromHex("21F904000A000000" "2C000000000100010000" "02024C0100");
-    for (int i = 0; i < frames; ++i)
-        gif += frame;
-    return gif + QByteArray::fromHex("3B");
-}
 
 class CliSendTest : public PtyFixture {
 protected:
@@ -178,11 +170,12 @@ TEST_F(CliSendTest, ASilentCrossIsNotFound)
 TEST_F(CliSendTest, AnOversizedProjectIsRefusedBeforeAnythingIsDeleted)
 {
     writeIni(QByteArray(kBoot) + "CROSSSTYLE=1\n"); // 64 x 64: 400 bytes a frame
-    writeFile(QStringLiteral("animations/long.crs"), tinyFrameGif(18187));
+    // Twice 9094 frames of 400 bytes (a file has at most 10000 frames).
+    writeFile(QStringLiteral("animations/long.crs"), tinyFrameGif(9094));
     cross_sim::PtyCross &cross = startCross();
-    const ProgramRun send = cli({"send", writeProject({"long.crs"})});
+    const ProgramRun send = cli({"send", writeProject({"long.crs", "long.crs"})});
     EXPECT_EQ(send.exitCode, 1);
-    EXPECT_TRUE(send.err.contains(QStringLiteral("The Animations image is 7274802 bytes, more than the 7274496 bytes")))
+    EXPECT_TRUE(send.err.contains(QStringLiteral("The Animations image is 7275204 bytes, more than the 7274496 bytes")))
         << send.err.toStdString();
     EXPECT_FALSE(send.out.contains(QStringLiteral("Delete Cross Animations")));
     EXPECT_EQ(cross.withCross([](const auto &c) { return c.state().memoryClears; }), 0);
