@@ -8,6 +8,10 @@
 
 class QWidget;
 
+namespace halvane::project {
+class PlayProject;
+}
+
 namespace halvane::ui {
 
 // The dialogs the main window opens, one entry each. An empty entry leaves
@@ -27,7 +31,7 @@ struct DialogHooks {
     Open syncTime;
 };
 
-// The dialogs this build has.
-DialogHooks availableDialogs();
+// The dialogs this build has, over the run's project and application folder.
+DialogHooks availableDialogs(project::PlayProject &project, const QString &appFolder);
 
 } // namespace halvane::ui

@@ -30,7 +30,8 @@ void HalvaneApp::openStartProject(const QString &projectPath)
         (void)m_project->newProject(m_harnessFrameDots);
 }
 
-MainWindow *HalvaneApp::mainWindow(const QString &projectPath, bool searchAtStart, DialogHooks dialogs)
+MainWindow *HalvaneApp::mainWindow(const QString &projectPath, bool searchAtStart,
+                                    std::optional<DialogHooks> dialogs)
 {
     if (!m_window) {
         openStartProject(projectPath);
@@ -38,7 +39,7 @@ MainWindow *HalvaneApp::mainWindow(const QString &projectPath, bool searchAtStar
         setup.project = m_project.get();
         setup.link = m_link.context();
         setup.harnessFrameDots = m_harnessFrameDots;
-        setup.dialogs = std::move(dialogs);
+        setup.dialogs = dialogs ? std::move(*dialogs) : availableDialogs(*m_project, m_appFolder);
         setup.searchAtStart = searchAtStart;
         m_window = std::make_unique<MainWindow>(std::move(setup));
     }

@@ -6,6 +6,7 @@
 #include "halvane/ui/dialog_hooks.h"
 
 #include <memory>
+#include <optional>
 
 namespace halvane::ui {
 
@@ -26,8 +27,9 @@ public:
     int harnessFrameDots() const { return m_harnessFrameDots; }
     // The main window, made on first use; `projectPath` ("" for the last
     // project of Halvane.ini) is opened before it appears.
+    // `dialogs` empty: the dialogs this build has (availableDialogs).
     MainWindow *mainWindow(const QString &projectPath = QString(), bool searchAtStart = true,
-                           DialogHooks dialogs = availableDialogs());
+                           std::optional<DialogHooks> dialogs = std::nullopt);
 
 private:
     void openStartProject(const QString &projectPath);
