@@ -26,6 +26,13 @@ T *findNamed(QWidget *root, const QString &name)
     return nullptr;
 }
 
+// A check box or radio button takes clicks on its box and caption only: click
+// near its left edge, where the box is, however wide the layout made it.
+inline void clickBox(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
 inline void clickNamed(QWidget *root, const QString &name)
 {
     auto *button = findNamed<QAbstractButton>(root, name);

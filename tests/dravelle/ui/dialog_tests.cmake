@@ -11,3 +11,4 @@ function(dravelle_add_dialog_test name)
 endfunction()
 
 dravelle_add_dialog_test(test_dravelle_page_dialogs ${CMAKE_CURRENT_LIST_DIR}/test_page_dialogs.cpp)
+dravelle_add_dialog_test(test_dravelle_words_dialog ${CMAKE_CURRENT_LIST_DIR}/test_words_dialog.cpp)
