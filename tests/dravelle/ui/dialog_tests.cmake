@@ -12,3 +12,4 @@ endfunction()
 
 dravelle_add_dialog_test(test_dravelle_page_dialogs ${CMAKE_CURRENT_LIST_DIR}/test_page_dialogs.cpp)
 dravelle_add_dialog_test(test_dravelle_words_dialog ${CMAKE_CURRENT_LIST_DIR}/test_words_dialog.cpp)
+dravelle_add_dialog_test(test_dravelle_import_dialog ${CMAKE_CURRENT_LIST_DIR}/test_import_dialog.cpp)
