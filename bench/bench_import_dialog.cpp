@@ -3,6 +3,7 @@
 // user-interface thread went without handling its events (aim: the whole
 // import under 2 s, the UI thread never blocked for more than 50 ms).
 
+#include "bench/gui_benchmark_main.h"
 #include "common/gif/gif_memory_encoder.h"
 #include "dravelle/document/animation_store.h"
 #include "dravelle/ui/import_dlg.h"
@@ -52,17 +53,21 @@ QByteArray encodeGif()
     return out;
 }
 
+bool writeGif(const QString &path)
+{
+    QFile file(path);
+    const QByteArray bytes = encodeGif();
+    return !bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 void BM_ImportThroughTheDialog(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.gif"));
-    QFile file(path);
-    const QByteArray bytes = encodeGif();
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    if (!writeGif(path)) {
         state.SkipWithError("cannot write the GIF");
         return;
     }
-    file.close();
 
     double longestGapMs = 0;
     double seconds = 0;
@@ -111,13 +116,10 @@ void BM_ImportWorkerAlone(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.gif"));
-    QFile file(path);
-    const QByteArray bytes = encodeGif();
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    if (!writeGif(path)) {
         state.SkipWithError("cannot write the GIF");
         return;
     }
-    file.close();
     for (auto _ : state) {
         const auto result = dravelle::editor::importPictureFile({path, dravelle::editor::ImportRegion::Full, 64, 64});
         benchmark::DoNotOptimize(result.pages.size());
@@ -130,13 +132,5 @@ BENCHMARK(BM_ImportWorkerAlone)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks<QApplication>(argc, argv);
 }

@@ -5,12 +5,14 @@
 #include <benchmark/benchmark.h>
 
 // The main() of a benchmark that draws text or decodes pictures: those need a
-// GUI application, and the benchmarks need no display.
-inline int runGuiBenchmarks(int argc, char **argv)
+// GUI application, and the benchmarks need no display. Benchmarks of
+// widgets pass QApplication.
+template <class Application = QGuiApplication>
+int runGuiBenchmarks(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    Application app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

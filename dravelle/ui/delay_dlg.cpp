@@ -25,9 +25,7 @@ DelayDlg::DelayDlg(document::AnimationStore &store, QWidget *parent)
     row->addWidget(m_delay, 1);
     row->addWidget(new QLabel(tr("ms"), this));
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);

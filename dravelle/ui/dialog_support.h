@@ -6,6 +6,8 @@
 #include <optional>
 
 class QComboBox;
+class QDialog;
+class QDialogButtonBox;
 class QLineEdit;
 class QWidget;
 
@@ -20,6 +22,9 @@ void showPrompt(QWidget *parent, const QString &text);
 // The integer in a field, or nothing after telling the user that the text is
 // not one ("Please enter an integer."); the field then has the focus again.
 std::optional<int> readIntegerField(QLineEdit *field, QWidget *parent);
+
+// OK and Cancel wired to the dialog's accept() and reject().
+QDialogButtonBox *okCancelButtons(QDialog *dialog);
 
 // Fills a combo box with the eight colours of the colour list, each with a
 // swatch, and selects `index`.

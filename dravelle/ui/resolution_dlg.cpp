@@ -25,9 +25,7 @@ ResolutionDlg::ResolutionDlg(const QString &iniPath, Mode mode, QWidget *parent)
     radios->addWidget(m_48);
     radios->addWidget(m_64);
     m_dontShowAgain = new QCheckBox(tr("Don't show again"), this);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

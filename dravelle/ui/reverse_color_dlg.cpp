@@ -1,6 +1,7 @@
 #include "dravelle/ui/reverse_color_dlg.h"
 
 #include "dravelle/editor/page_operations.h"
+#include "dravelle/ui/dialog_support.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -38,9 +39,7 @@ ReverseColorDlg::ReverseColorDlg(document::AnimationStore &store, QWidget *paren
     auto *groups = new QHBoxLayout;
     groups->addWidget(colours);
     groups->addWidget(range);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addWidget(buttons);

@@ -2,6 +2,7 @@
 // threshold, the conversion on the worker and every way of closing it.
 
 #include "dialog_test_support.h"
+#include "tests/dravelle/crs_pages.h"
 
 #include "dravelle/document/animation_store.h"
 #include "dravelle/document/crs_writer.h"
@@ -25,20 +26,6 @@ using document::DotPage;
 namespace {
 
 constexpr int kWait = 30000;
-
-CrsPage uniformPage(int r, int colour, int delayMs)
-{
-    return {std::vector<std::uint8_t>(std::size_t(r * r), std::uint8_t(colour)), delayMs};
-}
-
-bool rowsDark(const DotPage &page, int r, int firstRow, int lastRow)
-{
-    for (int y = firstRow; y <= lastRow; ++y)
-        for (int x = 0; x < r; ++x)
-            if (page.colourAt(x + y * r) != 0)
-                return false;
-    return true;
-}
 
 // Every cross dot of the page shows `colour`.
 bool allCrossDots(const DotPage &page, int colour)
