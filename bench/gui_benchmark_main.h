@@ -5,9 +5,9 @@
 #include <benchmark/benchmark.h>
 
 // The main() of a benchmark that draws text or decodes pictures: those need a
-// GUI application, and the benchmarks need no display. Benchmarks of
-// widgets pass QApplication.
-template <class Application = QGuiApplication>
+// GUI application (a QApplication for widgets), and the benchmarks need no
+// display.
+template <typename Application = QGuiApplication>
 int runGuiBenchmarks(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -2,6 +2,7 @@
 
 #include "common/atomic_save.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -181,9 +182,22 @@ QString GetPrivateProfileStringA(const QString &section, const QString &key,
     return value.left(size - 1);
 }
 
+// A line break or NUL inside a name or value would split the line or cut the
+// file short, and the next read would find other keys than were written.
+static bool breaksLine(const QString &text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))
+        || text.contains(QChar(u'\0'));
+}
+
 Status WritePrivateProfileStringA(const QString &section, const QString &key,
                                   const QString &value, const QString &path)
 {
+    if (breaksLine(section) || breaksLine(key) || breaksLine(value))
+        return Status::failure(QCoreApplication::translate(
+            "common::Profile", "The setting %1 in [%2] was not saved: a section, key or "
+            "value may not contain a line break or a NUL character.")
+                                   .arg(key.trimmed(), section.trimmed()));
     IniFile ini = readIni(path);
     const QString keyName = key.trimmed();
     if (const auto at = findKey(ini, section, key)) {

@@ -8,6 +8,7 @@ CROSS_PACKAGES=(
   libgif-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2
+  qt6-svg-dev
   xvfb xauth
 )
 

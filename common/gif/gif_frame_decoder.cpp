@@ -89,6 +89,10 @@ bool decodeGifFrame(const QByteArray &data, const GifFrameBlock &frame, FramePal
 {
     if (frame.plainText || frame.imageOffset < 0 || frame.end > data.size())
         return failWith(error, tr("no image data"));
+    // The rectangle is checked before giflib is asked for anything: a
+    // descriptor alone sets the width of the rows it would decode.
+    if (qint64(frame.info.rect.width()) * frame.info.rect.height() > Picture::kMaxPixels)
+        return failWith(error, tr("a frame larger than %1 pixels").arg(Picture::kMaxPixels));
     MemoryReader reader{&data, 0, frame.imageOffset};
     int code = 0;
     GifHandle gif(DGifOpen(&reader, readFromMemory, &code));

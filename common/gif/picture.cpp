@@ -138,6 +138,12 @@ void Picture::loadGif(const QByteArray &data)
         d.error = tr("The GIF has no frame.");
         return;
     }
+    if (layout.frames.size() > size_t(kMaxFrames)) {
+        d.error = tr("The GIF has %1 frames: at most %2 can be shown.")
+                      .arg(qulonglong(layout.frames.size()))
+                      .arg(kMaxFrames);
+        return;
+    }
     if (layout.frames.size() == 1) {
         loadSingle(data);
         d.size = layout.logicalSize;

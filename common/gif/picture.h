@@ -43,6 +43,10 @@ public:
     static constexpr qint64 kMaxPixels = 16 * 1024 * 1024;
     // Files larger than this are refused unread.
     static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+    // GIFs with more frames than this are refused before any frame is
+    // decoded: every frame is decoded once on load, so the count bounds the
+    // time a load takes, and whoever turns frames into pages gets a bounded list.
+    static constexpr int kMaxFrames = 10000;
 
     Picture();
     ~Picture();

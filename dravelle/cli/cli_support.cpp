@@ -91,9 +91,7 @@ common::Status loadAnimation(document::AnimationStore &store, const editor::Impo
     editor::ImportResult result = editor::importPictureFile(options);
     if (!result.loaded)
         return Status::failure(QStringLiteral("cannot read %1: %2").arg(options.path, result.error));
-    store.newAnimation();
-    store.replacePages(std::move(result.pages), std::move(result.delays));
-    return Status::success();
+    return editor::openAnimation(store, std::move(result));
 }
 
 common::Status loadAnimation(document::AnimationStore &store, const QString &path)

@@ -10,6 +10,24 @@ AnimationStore::AnimationStore(int resolution)
 {
 }
 
+void AnimationStore::announce(unsigned parts, int firstPage, int lastPage)
+{
+    if (m_observer)
+        m_observer(StoreChange{parts, firstPage, lastPage});
+}
+
+void AnimationStore::announceAll()
+{
+    announce(StoreChange::PageDots | StoreChange::Delays | StoreChange::WordsLayer | StoreChange::PageCount
+                 | StoreChange::Selection,
+             pageCount() > 0 ? 1 : 0, pageCount());
+}
+
+void AnimationStore::announcePagesChanged(int firstPage, int lastPage)
+{
+    announce(StoreChange::PageDots, firstPage, lastPage);
+}
+
 DotPage AnimationStore::composedPage(int number) const
 {
     DotPage composed = page(number);
@@ -27,6 +45,12 @@ common::Status AnimationStore::setWordsSettings(const WordsSettings &settings)
 }
 
 void AnimationStore::reset()
+{
+    clearAll();
+    announceAll();
+}
+
+void AnimationStore::clearAll()
 {
     m_pages.clear();
     m_delays.clear();
@@ -47,13 +71,14 @@ void AnimationStore::applyCrossMask()
 
 void AnimationStore::newAnimation()
 {
-    reset();
+    clearAll();
     applyCrossMask();
     m_pages.push_back(m_working);
     m_delays.push_back(kDefaultDelayMs);
     m_hasAnimation = true;
-    selectPage(1);
+    loadPage(1);
     m_modified = true;
+    announceAll();
 }
 
 bool AnimationStore::selectSlot(int slot)
@@ -64,6 +89,14 @@ bool AnimationStore::selectSlot(int slot)
 }
 
 bool AnimationStore::selectPage(int number)
+{
+    if (!loadPage(number))
+        return false;
+    announce(StoreChange::Selection);
+    return true;
+}
+
+bool AnimationStore::loadPage(int number)
 {
     if (!m_hasAnimation || number < 1 || number > pageCount())
         return false;
@@ -82,8 +115,10 @@ bool AnimationStore::showGroup(int group)
 
 void AnimationStore::commitWorkingPage()
 {
-    if (m_hasAnimation)
-        m_pages[std::size_t(m_currentPage - 1)] = m_working;
+    if (!m_hasAnimation)
+        return;
+    m_pages[std::size_t(m_currentPage - 1)] = m_working;
+    announce(StoreChange::PageDots, m_currentPage, m_currentPage);
 }
 
 bool AnimationStore::addPage()
@@ -93,7 +128,10 @@ bool AnimationStore::addPage()
     m_pages.push_back(m_working);
     m_delays.push_back(kDefaultDelayMs);
     m_modified = true;
-    return selectPage(pageCount());
+    loadPage(pageCount());
+    announce(StoreChange::PageDots | StoreChange::Delays | StoreChange::PageCount | StoreChange::Selection,
+             pageCount(), pageCount());
+    return true;
 }
 
 bool AnimationStore::insertPage()
@@ -106,7 +144,11 @@ bool AnimationStore::insertPage()
     m_pages.insert(m_pages.begin() + std::ptrdiff_t(at), copy);
     m_delays.insert(m_delays.begin() + std::ptrdiff_t(at), followingDelay);
     m_modified = true;
-    return selectPage(m_currentPage + 1);
+    loadPage(m_currentPage + 1);
+    // Every page from the inserted one on has moved up by one.
+    announce(StoreChange::PageDots | StoreChange::Delays | StoreChange::PageCount | StoreChange::Selection,
+             m_currentPage, pageCount());
+    return true;
 }
 
 bool AnimationStore::deletePage()
@@ -117,7 +159,11 @@ bool AnimationStore::deletePage()
     m_pages.erase(m_pages.begin() + std::ptrdiff_t(at));
     m_delays.erase(m_delays.begin() + std::ptrdiff_t(at));
     m_modified = true;
-    return selectPage(std::min(m_currentPage, pageCount()));
+    const int from = int(at) + 1;
+    loadPage(std::min(m_currentPage, pageCount()));
+    announce(StoreChange::PageDots | StoreChange::Delays | StoreChange::PageCount | StoreChange::Selection,
+             std::min(from, pageCount()), pageCount());
+    return true;
 }
 
 bool AnimationStore::clearPage()
@@ -128,8 +174,8 @@ bool AnimationStore::clearPage()
     // words layer itself stays and is laid over again the next time the page
     // is selected.
     m_working.switchOff();
-    commitWorkingPage();
     m_modified = true;
+    commitWorkingPage();
     return true;
 }
 
@@ -139,6 +185,7 @@ bool AnimationStore::setDelay(int number, int ms)
         return false;
     m_delays[std::size_t(number - 1)] = ms;
     m_modified = true;
+    announce(StoreChange::Delays, number, number);
     return true;
 }
 
@@ -160,7 +207,9 @@ bool AnimationStore::replacePages(std::vector<DotPage> pages, std::vector<int> d
     m_delays = std::move(delays);
     m_hasAnimation = true;
     m_modified = true;
-    return selectPage(1);
+    loadPage(1);
+    announceAll();
+    return true;
 }
 
 bool AnimationStore::setWordsLayer(std::vector<DotPage> layer)
@@ -170,8 +219,11 @@ bool AnimationStore::setWordsLayer(std::vector<DotPage> layer)
     if (!std::all_of(layer.begin(), layer.end(), [this](const DotPage &p) { return isPageSized(p); }))
         return false;
     m_wordsLayer = std::move(layer);
-    if (m_wordsLayer.empty())
-        return selectPage(m_currentPage);
+    if (m_wordsLayer.empty()) {
+        loadPage(m_currentPage);
+        announce(StoreChange::WordsLayer | StoreChange::Selection, 1, pageCount());
+        return true;
+    }
     const std::size_t before = m_pages.size();
     const std::size_t wanted = m_wordsLayer.size();
     for (std::size_t k = before; k < wanted; ++k) {
@@ -182,7 +234,9 @@ bool AnimationStore::setWordsLayer(std::vector<DotPage> layer)
     m_pages.resize(wanted);
     m_delays.resize(wanted);
     m_modified = true;
-    return selectPage(1);
+    loadPage(1);
+    announceAll();
+    return true;
 }
 
 } // namespace dravelle::document

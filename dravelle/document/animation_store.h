@@ -6,9 +6,29 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace dravelle::document {
+
+// What one store operation changed, so a window redraws only that: the dots
+// of pages firstPage..lastPage (1-based, both 0 when no page's dots changed),
+// their delays, the words layer, the number of pages, and which page is
+// current (the working page was loaded again).
+struct StoreChange {
+    enum Part : unsigned {
+        PageDots = 1,
+        Delays = 2,
+        WordsLayer = 4,
+        PageCount = 8,
+        Selection = 16,
+    };
+    unsigned parts = 0;
+    int firstPage = 0;
+    int lastPage = 0;
+
+    bool has(Part part) const { return (parts & part) != 0; }
+};
 
 // The animation being edited: its pages with their delays, the words layer
 // laid over them, the working page (the current page as it is being drawn,
@@ -36,6 +56,14 @@ public:
 
     // `resolution` is 48 or 64; any other value gives 48.
     explicit AnimationStore(int resolution = 48);
+
+    // Called after every operation that changed something (one call per
+    // operation); the working page changing under the dot tools is not
+    // announced until it is committed.
+    using ChangeObserver = std::function<void(const StoreChange &)>;
+    void setChangeObserver(ChangeObserver observer) { m_observer = std::move(observer); }
+    // For code that changed stored pages in place through storedPage().
+    void announcePagesChanged(int firstPage, int lastPage);
 
     int resolution() const { return m_resolution; }
     int resolutionIndex() const { return m_resolution == 64 ? 1 : 0; }
@@ -131,6 +159,14 @@ public:
 
 private:
     bool isPageSized(const DotPage &page) const;
+    // selectPage() without the change notice, for the operations that announce more.
+    bool loadPage(int number);
+    void clearAll();
+    void announce(unsigned parts, int firstPage = 0, int lastPage = 0);
+    // Everything changed: a new or replaced animation.
+    void announceAll();
+
+    ChangeObserver m_observer;
 
     int m_resolution;
     std::vector<DotPage> m_pages;

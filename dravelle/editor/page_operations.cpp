@@ -25,6 +25,7 @@ void reverseColour(AnimationStore &store, int channelBits, ReverseRange range)
     } else {
         for (int page = 1; page <= store.pageCount(); ++page)
             store.storedPage(page).reverse(channelBits);
+        store.announcePagesChanged(1, store.pageCount());
         store.selectPage(store.currentPage());
     }
     store.setModified(true);

@@ -103,4 +103,15 @@ ImportResult importPictureFile(const ImportOptions &options, const std::atomic_b
     return result;
 }
 
+common::Status openAnimation(document::AnimationStore &store, ImportResult result)
+{
+    if (result.cancelled)
+        return common::Status::failure(QStringLiteral("The import was cancelled."));
+    store.newAnimation();
+    store.replacePages(std::move(result.pages), std::move(result.delays));
+    if (!result.loaded)
+        return common::Status::failure(result.error);
+    return common::Status::success();
+}
+
 } // namespace dravelle::editor

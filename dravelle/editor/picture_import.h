@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/status.h"
+#include "dravelle/document/animation_store.h"
 #include "dravelle/document/dot_page.h"
 
 #include <QImage>
@@ -61,5 +63,11 @@ using ImportProgress = std::function<void(int done, int total)>;
 // AnimationStore::replacePages().
 ImportResult importPictureFile(const ImportOptions &options, const std::atomic_bool *cancel = nullptr,
                                const ImportProgress &progress = {});
+
+// Open Animation once the import has finished: a new animation whose pages
+// are the import's. A cancelled import leaves the store untouched. A file
+// that could not be read still gives the one dark page the editor shows, and
+// the status says why it failed.
+common::Status openAnimation(document::AnimationStore &store, ImportResult result);
 
 } // namespace dravelle::editor

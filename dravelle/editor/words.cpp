@@ -30,6 +30,12 @@ int bandHeight(int resolution)
 
 } // namespace
 
+// Dravelle's words size their font differently from the shared cell rule
+// (common::font::pixelSizeForCell, which Halvane's texts use and which may give
+// a cell one dot taller than asked): the words are laid at a start position
+// the user picks inside the cross, so the cell must never be taller than the
+// size asked for, or the lowest row of dots would fall below where the user
+// expects it; animations made with words keep the dots they had.
 QFont wordsFont(const QString &face, int cellHeight)
 {
     // A font's cell grows with its pixel size but not in proportion, so walk

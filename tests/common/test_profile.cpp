@@ -146,4 +146,26 @@ TEST_F(ProfileTest, FailedWriteLeavesOldFileAndReportsIt)
     EXPECT_EQ(readFile(QStringLiteral("test.ini")), before);
 }
 
+TEST_F(ProfileTest, LineBreaksAndNulAreRefusedAndLeaveTheFileAlone)
+{
+    const QByteArray before = "[BOOT]\nPORT=1\n";
+    writeFile(QStringLiteral("test.ini"), before);
+    const QString bad[] = {QStringLiteral("a\nPORT=9"), QStringLiteral("a\rb"),
+                           QString(QStringLiteral("a")) + QChar(u'\0') + QStringLiteral("b")};
+    for (const QString &text : bad) {
+        const Status asValue = WritePrivateProfileStringA(QStringLiteral("BOOT"),
+                                                          QStringLiteral("NAME"), text, ini());
+        const Status asKey = WritePrivateProfileStringA(QStringLiteral("BOOT"), text,
+                                                        QStringLiteral("1"), ini());
+        const Status asSection = WritePrivateProfileStringA(text, QStringLiteral("NAME"),
+                                                            QStringLiteral("1"), ini());
+        for (const Status &st : {asValue, asKey, asSection}) {
+            EXPECT_FALSE(st.ok);
+            EXPECT_FALSE(st.message.isEmpty());
+        }
+    }
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")), before);
+    EXPECT_EQ(readInt("BOOT", "PORT"), 1);
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // memory, and the documented result (fewer frames, a single picture, or a
 // picture that cannot be decoded, with a reason).
 
+#include "common/gif/gif_frame_decoder.h"
 #include "common/gif/picture.h"
 
 #include "tests/common/gif/gif_test_file.h"
@@ -183,3 +184,35 @@ TEST(PictureBadInput, PlainTextExtensionsAreLeftOut)
 }
 
 } // namespace
+
+// A descriptor of 65535 x 65535 is refused on its rectangle alone, before
+// giflib decodes a row of it.
+TEST(PictureBadInput, OversizedFrameRectanglesAreRefusedBeforeDecoding)
+{
+    QByteArray bytes = threeFrames();
+    const int descriptor = frameStart(1) + kGraphicControl;
+    for (int i = 5; i < 9; ++i)
+        bytes[descriptor + i] = char(0xFF);
+    const common::gif::GifLayout layout = common::gif::walkGifBlocks(bytes);
+    ASSERT_EQ(layout.frames.size(), 3u);
+    ASSERT_EQ(layout.frames[1].info.rect.size(), QSize(65535, 65535));
+    common::gif::FramePalette palette{};
+    int rows = 0;
+    QString error;
+    EXPECT_FALSE(common::gif::decodeGifFrame(bytes, layout.frames[1], palette, [&](int, const quint8 *) { ++rows; },
+                                             &error));
+    EXPECT_EQ(rows, 0);
+    EXPECT_TRUE(error.contains(QString::number(Picture::kMaxPixels))) << error.toStdString();
+    // The frames around it still decode.
+    EXPECT_TRUE(common::gif::decodeGifFrame(bytes, layout.frames[0], palette, [](int, const quint8 *) {}));
+}
+
+TEST(PictureBadInput, GifsWithTooManyFramesAreRefusedWithTheLimit)
+{
+    const std::vector<Frame> many(size_t(Picture::kMaxFrames) + 1, solid(QRect(0, 0, 1, 1), 1));
+    const Picture refused = Picture::fromData(build(1, 1, pureColours(), many));
+    EXPECT_TRUE(refused.isNull());
+    EXPECT_EQ(refused.frameCount(), 0);
+    EXPECT_TRUE(refused.errorString().contains(QString::number(Picture::kMaxFrames))) << refused.errorString().toStdString();
+    EXPECT_TRUE(refused.errorString().contains(QString::number(Picture::kMaxFrames + 1)));
+}

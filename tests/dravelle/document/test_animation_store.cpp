@@ -375,3 +375,87 @@ TEST(WordsSettings, LimitsOfTextFaceSizeAndColours)
     EXPECT_FALSE(store.setWordsSettings(s));
     EXPECT_EQ(store.wordsSettings(), WordsSettings()) << "refused settings leave the old ones";
 }
+
+namespace {
+
+// Every notice the store gives, in order.
+struct ChangeLog {
+    std::vector<StoreChange> changes;
+    explicit ChangeLog(AnimationStore &store)
+    {
+        store.setChangeObserver([this](const StoreChange &c) { changes.push_back(c); });
+    }
+    StoreChange take()
+    {
+        EXPECT_EQ(changes.size(), 1u) << "one notice per operation";
+        const StoreChange last = changes.empty() ? StoreChange{} : changes.back();
+        changes.clear();
+        return last;
+    }
+};
+
+} // namespace
+
+TEST(AnimationStoreChanges, PageCommandsSayWhichPagesMoved)
+{
+    AnimationStore store = storeWithPages(5);
+    ChangeLog log(store);
+    store.selectPage(3);
+    EXPECT_EQ(log.take().parts, unsigned(StoreChange::Selection));
+
+    store.insertPage();  // pages 4..6 are new or moved
+    StoreChange c = log.take();
+    EXPECT_TRUE(c.has(StoreChange::PageCount) && c.has(StoreChange::Selection) && c.has(StoreChange::Delays));
+    EXPECT_EQ(c.firstPage, 4);
+    EXPECT_EQ(c.lastPage, 6);
+
+    store.selectPage(2);
+    log.take();
+    store.deletePage();
+    c = log.take();
+    EXPECT_EQ(c.firstPage, 2);
+    EXPECT_EQ(c.lastPage, 5);
+
+    store.selectPage(5);
+    log.take();
+    store.deletePage();  // the last page: nothing after it moved, page 4 is current
+    c = log.take();
+    EXPECT_TRUE(c.has(StoreChange::PageCount));
+    EXPECT_EQ(c.firstPage, 4);
+    EXPECT_EQ(c.lastPage, 4);
+
+    store.addPage();
+    c = log.take();
+    EXPECT_EQ(c.firstPage, 5);
+    EXPECT_EQ(c.lastPage, 5);
+}
+
+TEST(AnimationStoreChanges, DotsDelaysWordsAndRefusals)
+{
+    AnimationStore store = storeWithPages(3);
+    ChangeLog log(store);
+    store.setDelay(2, 70);
+    StoreChange c = log.take();
+    EXPECT_EQ(c.parts, unsigned(StoreChange::Delays));
+    EXPECT_EQ(c.firstPage, 2);
+
+    store.clearPage();  // current page 1
+    c = log.take();
+    EXPECT_EQ(c.parts, unsigned(StoreChange::PageDots));
+    EXPECT_EQ(c.firstPage, 1);
+
+    store.setWordsLayer({DotPage::blank(kR), DotPage::blank(kR)});
+    c = log.take();
+    EXPECT_TRUE(c.has(StoreChange::WordsLayer) && c.has(StoreChange::PageCount));
+
+    // What changes nothing says nothing.
+    EXPECT_FALSE(store.setDelay(9, 10));
+    EXPECT_FALSE(store.selectPage(0));
+    store.showGroup(2);
+    EXPECT_TRUE(log.changes.empty());
+
+    store.newAnimation();
+    c = log.take();
+    EXPECT_TRUE(c.has(StoreChange::PageCount) && c.has(StoreChange::WordsLayer));
+    EXPECT_EQ(c.lastPage, 1);
+}

@@ -197,9 +197,66 @@ TEST_F(PictureImportTest, WorkerHandsOverItsResult)
     EXPECT_EQ(store.delays(), (std::vector<int>{300, 300}));
     EXPECT_EQ(store.workingPage().colourAt(20 + 20 * 48), kColourBitBlue);
 
+}
+
+// A cancel during a long import ends it before its next frame: the result is
+// marked cancelled, holds only the frame done before the cancel, and the open
+// animation keeps its own pages.
+TEST_F(PictureImportTest, CancelledImportLeavesTheAnimationAlone)
+{
+    std::vector<CrsPage> pages;
+    for (int i = 0; i < 20; ++i)
+        pages.push_back(uniformPage(48, 1 + i % 7, 100));
+    const QString file = writeCrs(QStringLiteral("long.crs"), 48, pages);
+    AnimationStore store(48);
+    store.newAnimation();
+    const int pagesBefore = store.pageCount();
+    const std::vector<int> delaysBefore = store.delays();
+
+    ImportWorker worker;
+    std::atomic_int progressCalls{0};
+    QObject::connect(&worker, &ImportWorker::progress, &worker,
+                     [&](int, int) {
+                         ++progressCalls;
+                         worker.cancel();
+                     },
+                     Qt::DirectConnection);
+    ASSERT_TRUE(worker.start({file, ImportRegion::Full, 64, 48}));
+    ImportResult r = worker.takeResult();
+    EXPECT_FALSE(worker.isRunning());
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_EQ(progressCalls.load(), 1);
+    EXPECT_EQ(r.pages.size(), 1u);
+    EXPECT_EQ(store.pageCount(), pagesBefore);
+    EXPECT_EQ(store.delays(), delaysBefore);
+
     // Closing the dialog in the middle of a conversion: stop and wait.
     ASSERT_TRUE(worker.start({file, ImportRegion::Full, 64, 48}));
     worker.cancelAndWait();
     EXPECT_FALSE(worker.isRunning());
-    EXPECT_LE(worker.takeResult().pages.size(), 2u);
+}
+
+TEST_F(PictureImportTest, OpenAnimationReplacesThePagesUnlessCancelled)
+{
+    const QString file = writeCrs(QStringLiteral("two.crs"), 48, {uniformPage(48, 1, 300), uniformPage(48, 2, 500)});
+    AnimationStore store(48);
+    store.newAnimation();
+    store.addPage();
+    store.setDocumentPath(QStringLiteral("old.crs"));
+
+    std::atomic_bool cancel{true};
+    EXPECT_FALSE(openAnimation(store, importPictureFile({file, ImportRegion::Full, 64, 48}, &cancel)));
+    EXPECT_EQ(store.pageCount(), 2);
+    EXPECT_EQ(store.documentPath(), QStringLiteral("old.crs"));
+
+    ASSERT_TRUE(openAnimation(store, importPictureFile({file, ImportRegion::Full, 64, 48})));
+    EXPECT_EQ(store.delays(), (std::vector<int>{300, 500}));
+    EXPECT_EQ(store.page(2).colourAt(24 + 24 * 48), 2);
+    EXPECT_TRUE(store.documentPath().isEmpty());
+    EXPECT_TRUE(store.isModified());
+
+    const common::Status bad = openAnimation(store, importPictureFile({path(QStringLiteral("none.gif"))}));
+    EXPECT_FALSE(bad);
+    EXPECT_FALSE(bad.message.isEmpty());
+    EXPECT_EQ(store.pageCount(), 1);  // the one dark page the editor shows
 }

@@ -1,6 +1,7 @@
 #include "halvane/preview/dot_grid.h"
 #include "halvane/preview/preview_playback.h"
 
+#include "tests/common/bounded_wait.h"
 #include "tests/halvane/preview/virtual_clock.h"
 
 #include <gtest/gtest.h>
@@ -47,8 +48,7 @@ TEST(PreviewPlayback, ClosingWhilePlayingTakesOneRequestToStopAndASecondToClose)
         }
         return false;
     });
-    while (got.pictureCount() == 0)
-        std::this_thread::yield();
+    ASSERT_TRUE(test_support::waitUntil([&] { return got.pictureCount() > 0; }));
     EXPECT_TRUE(playback.isRunning());
     EXPECT_FALSE(playback.requestClose());
     playback.wait();

@@ -4,6 +4,7 @@
 #include "halvane/preview/thumbnail_loops.h"
 #include "halvane/preview/thumbnail_workers.h"
 
+#include "tests/common/bounded_wait.h"
 #include "tests/common/gui_application.h"
 #include "tests/halvane/preview/preview_fixture.h"
 #include "tests/halvane/preview/virtual_clock.h"
@@ -168,11 +169,10 @@ TEST_F(PreviewTest, AGroupOfFourEntriesKeepsBoxesFiveToFifteenBlack)
     EXPECT_FALSE(workers.isIdle(0)); // busy from the start, before its thread runs
     for (int box = 4; box < 15; ++box)
         EXPECT_TRUE(workers.isIdle(box)) << box; // no worker at all
-    for (bool all = false; !all;) {
-        std::this_thread::yield();
+    EXPECT_TRUE(test_support::waitUntil([&] {
         std::lock_guard lock(mutex);
-        all = latest.size() == 15;
-    }
+        return latest.size() == 15;
+    }));
     workers.stopAndWait();
     std::lock_guard lock(mutex);
     for (int box = 0; box < 15; ++box) {

@@ -1,5 +1,6 @@
 #include "halvane/preview/thumbnail_workers.h"
 
+#include "tests/common/bounded_wait.h"
 #include "tests/halvane/preview/virtual_clock.h"
 
 #include <gtest/gtest.h>
@@ -56,10 +57,11 @@ PreviewLoop endlessGreen(std::atomic<int> *steps = nullptr)
     };
 }
 
+// Every wait on a worker is bounded: a worker that never goes idle fails the
+// test instead of hanging it.
 void waitUntil(const std::function<bool()> &condition)
 {
-    while (!condition())
-        std::this_thread::yield();
+    ASSERT_TRUE(test_support::waitUntil(condition)) << "timed out waiting for the workers";
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+// dravelle: the cross animation editor.
+
+#include "common/app_dir.h"
+#include "dravelle/document/animation_store.h"
+#include "dravelle/editor/dravelle_config.h"
+#include "dravelle/ui/main_frame.h"
+#include "dravelle/ui/screenshot_mode.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dravelle"));
+    QStringList arguments = QApplication::arguments();
+    QString error;
+    if (!common::takeAppDirArgument(arguments, &error)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Dravelle"), error);
+        return 2;
+    }
+    const auto settings = dravelle::editor::readDravelleSettings(dravelle::editor::dravelleIniPath());
+    dravelle::document::AnimationStore store(settings.resolution());
+    dravelle::ui::MainFrame frame(store);
+    frame.resize(frame.sizeHint().expandedTo(dravelle::ui::MainFrame::defaultSize()));
+    frame.show();
+    // A hidden option for scripts/screenshots.
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--screenshots")); at >= 0 && at + 1 < arguments.size())
+        dravelle::ui::runScreenshots(frame, arguments.at(at + 1));
+    return app.exec();
+}
