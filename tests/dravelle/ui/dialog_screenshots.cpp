@@ -75,6 +75,7 @@ int main(int argc, char **argv)
 
     ui::ImportDlg import(store, gif);
     shoot(import, folder, QStringLiteral("import_full"), 700);
+    shoot(import, folder, QStringLiteral("import_full_later"), 350);
     import.show();
     for (QRadioButton *radio : import.findChildren<QRadioButton *>())
         if (radio->text() == QLatin1String("Horizontal"))
