@@ -212,32 +212,42 @@ private slots:
         QCOMPARE(store.delay(1), 200);
     }
 
-    // Cancel while the worker converts: it is stopped and waited for before
-    // the dialog closes, and none of its pages reach the store.
-    void cancelDuringAConversionStopsAndWaits()
+    // Closing while the worker converts, in each way a user can: the worker
+    // is stopped and waited for before the dialog goes, and none of its
+    // pages reach the store.
+    void closingDuringAConversionStopsAndWaits()
     {
         std::vector<CrsPage> many;
         for (int i = 0; i < 300; ++i)
             many.push_back(uniformPage(64, i % 8, 100));
         const QString file = writeCrs(QStringLiteral("many.crs"), 64, many);
-        AnimationStore store(64);
-        store.newAnimation();
-        {
-            ui::ImportDlg dialog(store, file);
-            dialog.show();
-            QCOMPARE(findNamed<QLineEdit>(&dialog, QStringLiteral("Frames"))->text(), QStringLiteral("300"));
-            clickNamed(&dialog, QStringLiteral("GetAnimations"));
-            QVERIFY(!findNamed<QPushButton>(&dialog, QStringLiteral("GetAnimations"))->isEnabled());
-            QVERIFY(!findNamed<QPushButton>(&dialog, QStringLiteral("OK"))->isEnabled());
-            clickNamed(&dialog, QStringLiteral("Cancel"));
-            QVERIFY(!dialog.isConverting());
-            QVERIFY(!dialog.isVisible());
-            QVERIFY(!dialog.picture()->isPlaying());
+        enum Way { CancelButton, EscapeKey, CloseWindow, Destroy };
+        for (Way way : {CancelButton, EscapeKey, CloseWindow, Destroy}) {
+            AnimationStore store(64);
+            store.newAnimation();
+            auto *dialog = new ui::ImportDlg(store, file);
+            dialog->show();
+            QCOMPARE(findNamed<QLineEdit>(dialog, QStringLiteral("Frames"))->text(), QStringLiteral("300"));
+            clickNamed(dialog, QStringLiteral("GetAnimations"));
+            QVERIFY(!findNamed<QPushButton>(dialog, QStringLiteral("GetAnimations"))->isEnabled());
+            QVERIFY(!findNamed<QPushButton>(dialog, QStringLiteral("OK"))->isEnabled());
+            switch (way) {
+            case CancelButton: clickNamed(dialog, QStringLiteral("Cancel")); break;
+            case EscapeKey: QTest::keyClick(dialog, Qt::Key_Escape); break;
+            case CloseWindow: dialog->close(); break;
+            case Destroy: break;
+            }
+            if (way != Destroy) {
+                QVERIFY(!dialog->isConverting());
+                QVERIFY(!dialog->isVisible());
+                QVERIFY(!dialog->picture()->isPlaying());
+                QCoreApplication::processEvents();
+            }
+            delete dialog;
             QCoreApplication::processEvents();
+            QCOMPARE(store.pageCount(), 1);
+            QCOMPARE(store.page(1), DotPage::crossMask(64));
         }
-        QCoreApplication::processEvents();
-        QCOMPARE(store.pageCount(), 1);
-        QCOMPARE(store.page(1), DotPage::crossMask(64));
     }
 
     void unreadableFileSaysWhy()
