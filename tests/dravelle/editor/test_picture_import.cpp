@@ -3,27 +3,13 @@
 #include "dravelle/editor/import_worker.h"
 #include "dravelle/editor/picture_import.h"
 #include "tests/common/temp_dir.h"
+#include "tests/dravelle/crs_pages.h"
 #include "tests/common/gui_application.h"
 
 using namespace dravelle::document;
 using namespace dravelle::editor;
 
 namespace {
-
-// A .crs page of one colour over the whole cross.
-CrsPage uniformPage(int r, int colour, int delayMs)
-{
-    return {std::vector<std::uint8_t>(std::size_t(r * r), std::uint8_t(colour)), delayMs};
-}
-
-bool rowsDark(const DotPage &page, int r, int firstRow, int lastRow)
-{
-    for (int y = firstRow; y <= lastRow; ++y)
-        for (int x = 0; x < r; ++x)
-            if (page.colourAt(x + y * r) != 0)
-                return false;
-    return true;
-}
 
 class PictureImportTest : public TempDirTest {
 protected:
