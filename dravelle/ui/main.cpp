@@ -4,6 +4,7 @@
 #include "dravelle/document/animation_store.h"
 #include "dravelle/editor/dravelle_config.h"
 #include "dravelle/ui/main_frame.h"
+#include "dravelle/ui/resolution_dlg.h"
 #include "dravelle/ui/screenshot_mode.h"
 
 #include <QApplication>
@@ -19,8 +20,12 @@ int main(int argc, char **argv)
         QMessageBox::critical(nullptr, QStringLiteral("Dravelle"), error);
         return 2;
     }
-    const auto settings = dravelle::editor::readDravelleSettings(dravelle::editor::dravelleIniPath());
-    dravelle::document::AnimationStore store(settings.resolution());
+    // The resolution is fixed for the run; Cancel in the start-up dialog ends
+    // the program before any window.
+    const std::optional<int> resolution = dravelle::ui::chooseResolutionAtStart(dravelle::editor::dravelleIniPath());
+    if (!resolution)
+        return 0;
+    dravelle::document::AnimationStore store(*resolution);
     dravelle::ui::MainFrame frame(store);
     frame.resize(frame.sizeHint().expandedTo(dravelle::ui::MainFrame::defaultSize()));
     frame.show();

@@ -1,5 +1,13 @@
 #include "dravelle/ui/main_frame.h"
 
+#include "dravelle/editor/dravelle_config.h"
+#include "dravelle/ui/delay_dlg.h"
+#include "dravelle/ui/open_animation.h"
+#include "dravelle/ui/resolution_dlg.h"
+#include "dravelle/ui/reverse_color_dlg.h"
+#include "dravelle/ui/words_dlg.h"
+#include "dravelle/ui/words_job.h"
+
 #include "dravelle/document/animation_file.h"
 #include "dravelle/ui/colour_bar.h"
 #include "dravelle/ui/dravelle_view.h"
@@ -75,6 +83,7 @@ MainFrame::MainFrame(document::AnimationStore &store, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/dravelle.svg")));
     m_view = new DravelleView(store, this);
     setCentralWidget(m_view);
+    m_words = new WordsJob(m_store, this);
     connect(m_view, &DravelleView::storeChanged, this, [this](const document::StoreChange &change) {
         if (change.parts != document::StoreChange::Selection)
             m_edited = true;
@@ -103,6 +112,13 @@ void MainFrame::buildMenus()
     m_openAnimation = addCommand(file, tr("Open Animation"), "file_open");
     m_openAnimation->setShortcut(QKeySequence::Open);
     m_openAnimation->setEnabled(false);
+    hook(m_openAnimation, [this] {
+        if (m_words->refuseWhileBusy(this))
+            return;
+        const QString path = chooseAnimationFile(this);
+        if (!path.isEmpty() && mayReplaceAnimation() && openAnimationFile(m_store, path, this))
+            m_edited = false;
+    });
     m_saveAnimation = addCommand(file, tr("Save Animation"), "file_save");
     m_saveAnimation->setShortcut(QKeySequence::Save);
     connect(m_saveAnimation, &QAction::triggered, this, &MainFrame::saveAnimation);
@@ -140,6 +156,19 @@ void MainFrame::buildEditMenu()
     m_reverseColour = addCommand(edit, tr("Reverse Color"), "reverse_colour");
     for (QAction *command : {m_crossResolution, m_addWords, m_changeAllDelay, m_reverseColour})
         command->setEnabled(false);
+    hook(m_crossResolution, [this] { showResolutionSettings(editor::dravelleIniPath(), this); });
+    hook(m_addWords, [this] {
+        if (m_view->pageCommandAllowed() && !m_words->refuseWhileBusy(this))
+            runAddWords(*m_words, m_store.wordsSettings(), this);
+    });
+    hook(m_changeAllDelay, [this] {
+        if (m_view->pageCommandAllowed() && !m_words->refuseWhileBusy(this))
+            DelayDlg(m_store, this).exec();
+    });
+    hook(m_reverseColour, [this] {
+        if (m_view->pageCommandAllowed() && !m_words->refuseWhileBusy(this))
+            ReverseColorDlg(m_store, this).exec();
+    });
 }
 
 void MainFrame::buildToolBars()

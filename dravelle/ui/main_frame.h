@@ -11,6 +11,8 @@ class QAction;
 
 namespace dravelle::ui {
 
+class WordsJob;
+
 class ColourBar;
 class DravelleView;
 
@@ -86,6 +88,9 @@ private:
     // store's modified flag also counts a fresh animation as modified (the
     // close prompt follows it); replacing asks only about real changes.
     bool m_edited = false;
+    // Add Words on its worker; a child of the window, so it waits for the
+    // worker before the window goes.
+    WordsJob *m_words = nullptr;
 };
 
 } // namespace dravelle::ui

@@ -1,7 +1,7 @@
 #include "halvane/ui/preview_dlg.h"
 
 #include "common/atomic_save.h"
-#include "halvane/link/clock.h"
+#include "common/clock.h"
 #include "halvane/preview/dot_grid.h"
 #include "halvane/preview/preview_loops.h"
 #include "halvane/preview/preview_playback.h"
@@ -38,7 +38,7 @@ CPreviewDlg::CPreviewDlg(preview::PreviewContext context, preview::PreviewKind k
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildForm(pictureArea);
     m_playback = std::make_unique<preview::PreviewPlayback>(
-        link::systemClock(), m_dotSize,
+        common::systemClock(), m_dotSize,
         [this](const QImage &picture) {
             QMetaObject::invokeMethod(this, [this, picture] { showPicture(picture); }, Qt::QueuedConnection);
         },

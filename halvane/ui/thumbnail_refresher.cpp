@@ -1,6 +1,6 @@
 #include "halvane/ui/thumbnail_refresher.h"
 
-#include "halvane/link/clock.h"
+#include "common/clock.h"
 
 namespace halvane::ui {
 
@@ -14,7 +14,7 @@ ThumbnailRefresher::ThumbnailRefresher(QObject *parent) : QObject(parent)
             QMetaObject::invokeMethod(
                 this, [this, box, image] { emit thumbnail(box, image); }, Qt::QueuedConnection);
         },
-        link::systemClock());
+        common::systemClock());
     m_poll.setInterval(preview::ThumbnailWorkers::kIdleCheckMs);
     connect(&m_poll, &QTimer::timeout, this, &ThumbnailRefresher::poll);
 }
