@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/common/widget_find.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -11,19 +13,11 @@
 
 #include <functional>
 
-// Finding controls as a screen reader does: by accessible name, or for
-// buttons by their caption without '&'.
+// Finding controls as a screen reader does.
 template <class T>
 T *findNamed(QWidget *root, const QString &name)
 {
-    for (T *widget : root->findChildren<T *>()) {
-        if (widget->accessibleName() == name)
-            return widget;
-        if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            if (button->text().remove(QLatin1Char('&')) == name)
-                return widget;
-    }
-    return nullptr;
+    return byName<T>(root, name);
 }
 
 // A check box or radio button takes clicks on its box and caption only: click

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/common/widget_find.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -16,15 +18,7 @@
 // message box is answered with the button a user would press.
 namespace window_driver {
 
-template <typename T = QWidget>
-T *byName(QWidget *root, const QString &name)
-{
-    for (T *w : root->findChildren<T *>()) {
-        if (w->accessibleName() == name || (w->accessibleName().isEmpty() && w->property("text").toString() == name))
-            return w;
-    }
-    return nullptr;
-}
+using ::byName;
 
 // What the answered message box said; empty while none has been shown.
 struct MessageSeen {

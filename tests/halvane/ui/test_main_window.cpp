@@ -24,7 +24,7 @@
 using halvane::ui::CellList;
 using halvane::ui::HalvaneApp;
 using halvane::ui::MainWindow;
-using ui_test::byName;
+using ::byName;
 
 namespace {
 

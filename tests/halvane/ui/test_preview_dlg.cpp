@@ -5,7 +5,7 @@
 
 #include "common/gif/picture.h"
 #include "dravelle/document/crs_writer.h"
-#include "tests/halvane/ui/widget_find.h"
+#include "tests/common/widget_find.h"
 
 #include <QFileDialog>
 #include <QLabel>

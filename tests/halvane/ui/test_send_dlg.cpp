@@ -6,7 +6,7 @@
 #include "halvane/ui/send_dlg.h"
 
 #include "tests/common/tiny_frame_gif.h"
-#include "tests/halvane/ui/widget_find.h"
+#include "tests/common/widget_find.h"
 #include "tools/cross-sim/pty_cross.h"
 
 #include <QFile>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/common/widget_find.h"
+
 // What the window tests share: an application folder of their own, finding
 // controls by accessible name, and recorders in place of the modal boxes.
 
@@ -52,25 +54,6 @@ private:
     QTemporaryDir m_dir;
     QString m_path;
 };
-
-// The accessible name: set by the program, or a button's caption.
-inline QString accessibleNameOf(const QWidget *widget)
-{
-    if (!widget->accessibleName().isEmpty())
-        return widget->accessibleName();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return QString(button->text()).remove(QLatin1Char('&'));
-    return QString();
-}
-
-template <class T>
-T *byName(const QWidget *root, const QString &name)
-{
-    for (T *widget : root->findChildren<T *>())
-        if (accessibleNameOf(widget) == name)
-            return widget;
-    return nullptr;
-}
 
 // Records the message boxes, answers the questions and file dialogs from
 // scripts; restores the real boxes when it goes.
