@@ -91,14 +91,10 @@ bool parseParams(const Arguments &parsed, ParamsRequest &r)
     return !parsed.values.isEmpty();
 }
 
-// A list position stored in Halvane.ini, or the default when it names no entry.
-int storedPosition(const QString &ini, const char *key, int defaultValue, int count)
-{
-    const int v = readBootInt(ini, key, defaultValue);
-    return v >= 0 && v < count ? v : defaultValue;
-}
-
 } // namespace
+
+static_assert(ParameterSettings::kTimeZones == link::kTimeZoneCount);
+static_assert(ParameterSettings::kTempFactors == link::kTempFactorCount);
 
 // `params set`: resolution and frame dots take effect in Halvane.ini at once;
 // with --zone or --factor the parameters go to the cross.
@@ -110,21 +106,20 @@ int runParams(const Arguments &parsed)
         return usageError(kParamsUsage);
     const QString ini = halvaneIniPath();
     if (r.resolution != kNotGiven) {
-        writeBootInt(ini, kKeyCrossStyle, r.resolution == 64 ? kCrossStyle64 : kCrossStyle48);
+        writeCrossResolution(ini, r.resolution);
         out() << "Cross resolution: " << r.resolution << " x " << r.resolution << "\n";
     }
     if (r.dots != kNotGiven) {
-        writeBootInt(ini, kKeyHarnessFrameDots, r.dots);
+        writeHarnessFrameDots(ini, r.dots);
         out() << "Harness frame dots: " << r.dots << "\n";
     }
     if (!r.sendsToCross())
         return 0;
     // What is not given is sent as the Parameters dialog shows it on opening.
-    const int dots = common::CrossGeometry::clampFrameDots(readBootInt(ini, kKeyHarnessFrameDots, 0));
-    const int zone = r.zone != kNotGiven ? r.zone : storedPosition(ini, kKeyTimeZone, 0, link::kTimeZoneCount);
-    const int factor = r.factor != kNotGiven
-                           ? 10 - r.factor
-                           : storedPosition(ini, kKeyTempFactor, kDefaultTempFactor, link::kTempFactorCount);
+    const ParameterSettings stored = readParameterSettings(ini);
+    const int zone = r.zone != kNotGiven ? r.zone : stored.timeZone;
+    const int factor = r.factor != kNotGiven ? 10 - r.factor : stored.tempFactor;
+    const int dots = stored.harnessFrameDots;
     link::SystemLink system;
     return report(link::SetCrossParameters(system.context(), dots, zone, factor));
 }

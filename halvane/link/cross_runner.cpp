@@ -95,6 +95,13 @@ CrossRunner::Operation CrossRunner::findCross()
     return [](const LinkContext &link, const std::atomic<bool> &) { return statusOnly(FindCross(link)); };
 }
 
+CrossRunner::Operation CrossRunner::findCrossAtAddress(AddressBook book)
+{
+    return [book = std::move(book)](const LinkContext &link, const std::atomic<bool> &) {
+        return statusOnly(FindCrossAtAddress(link, book));
+    };
+}
+
 CrossRunner::Operation CrossRunner::readVersion()
 {
     return [](const LinkContext &link, const std::atomic<bool> &) { return withValue(ReadMcuVersion(link)); };

@@ -82,6 +82,35 @@ StartupSettings readStartupSettings(const QString &iniPath)
     return s;
 }
 
+namespace {
+// A list position stored in Halvane.ini, or the default when it names no entry.
+int storedPosition(const QString &iniPath, const char *key, int defaultValue, int count)
+{
+    const int v = readBootInt(iniPath, key, defaultValue);
+    return v >= 0 && v < count ? v : defaultValue;
+}
+} // namespace
+
+ParameterSettings readParameterSettings(const QString &iniPath)
+{
+    ParameterSettings s;
+    s.crossStyle = readBootInt(iniPath, kKeyCrossStyle, kCrossStyle48);
+    s.harnessFrameDots = common::CrossGeometry::clampFrameDots(readBootInt(iniPath, kKeyHarnessFrameDots, 0));
+    s.timeZone = storedPosition(iniPath, kKeyTimeZone, 0, ParameterSettings::kTimeZones);
+    s.tempFactor = storedPosition(iniPath, kKeyTempFactor, kDefaultTempFactor, ParameterSettings::kTempFactors);
+    return s;
+}
+
+common::Status writeCrossResolution(const QString &iniPath, int side)
+{
+    return writeBootInt(iniPath, kKeyCrossStyle, side == 64 ? kCrossStyle64 : kCrossStyle48);
+}
+
+common::Status writeHarnessFrameDots(const QString &iniPath, int dots)
+{
+    return writeBootInt(iniPath, kKeyHarnessFrameDots, common::CrossGeometry::clampFrameDots(dots));
+}
+
 QStringList readFontNames(const QString &iniPath)
 {
     const QString font = QString::fromLatin1(kSectionFont);

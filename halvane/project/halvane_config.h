@@ -84,6 +84,24 @@ struct StartupSettings {
 };
 StartupSettings readStartupSettings(const QString &iniPath);
 
+// What the Parameters dialog (and `halvane-cli params`) start from: the
+// resolution as stored (0 = 48, 1 = 64, anything else neither), the harness
+// frame dots 0..3, and the time zone and temperature factor list positions,
+// each its default when the stored value names no entry.
+struct ParameterSettings {
+    static constexpr int kTimeZones = 24;
+    static constexpr int kTempFactors = 21;
+
+    int crossStyle = kCrossStyle48;
+    int harnessFrameDots = 0;
+    int timeZone = 0;
+    int tempFactor = kDefaultTempFactor;
+};
+ParameterSettings readParameterSettings(const QString &iniPath);
+// The resolution and harness choices take effect at once, each its own key.
+common::Status writeCrossResolution(const QString &iniPath, int side);
+common::Status writeHarnessFrameDots(const QString &iniPath, int dots);
+
 // The non-empty font names FONT1 .. FONT<FONTNUM>, in key order.
 QStringList readFontNames(const QString &iniPath);
 

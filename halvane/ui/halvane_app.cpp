@@ -21,6 +21,13 @@ HalvaneApp::HalvaneApp(const QString &appFolder)
 
 HalvaneApp::~HalvaneApp() = default;
 
+void HalvaneApp::readGeometry()
+{
+    const project::StartupSettings settings = project::readStartupSettings(m_iniPath);
+    m_geometry = settings.geometry();
+    m_harnessFrameDots = settings.harnessFrameDots;
+}
+
 void HalvaneApp::openStartProject(const QString &projectPath)
 {
     const QString path = projectPath.isEmpty() ? project::previousProjectPath(m_iniPath) : projectPath;
@@ -42,6 +49,8 @@ MainWindow *HalvaneApp::mainWindow(const QString &projectPath, bool searchAtStar
         setup.dialogs = dialogs ? std::move(*dialogs) : availableDialogs(*m_project, m_appFolder);
         setup.searchAtStart = searchAtStart;
         m_window = std::make_unique<MainWindow>(std::move(setup));
+        QObject::connect(m_window.get(), &MainWindow::crossGeometryChanged, m_window.get(),
+                         [this] { readGeometry(); });
     }
     return m_window.get();
 }

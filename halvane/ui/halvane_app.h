@@ -33,6 +33,8 @@ public:
 
 private:
     void openStartProject(const QString &projectPath);
+    // Takes the geometry and harness frame dots Halvane.ini holds now.
+    void readGeometry();
 
     QString m_appFolder;
     QString m_iniPath;

@@ -59,10 +59,16 @@ public:
     void refreshThumbnails();
     // Fills the status panes from Halvane.ini, as after a search.
     void showCrossStatus();
+    // The cross resolution or harness frame dots changed in Halvane.ini:
+    // new projects take the new text size, the thumbnails restart on the
+    // new geometry and the status bar shows it.
+    void crossSettingsChanged();
 
 signals:
     // The automatic search has ended and the panes show its result.
     void searchFinished();
+    // Emitted by crossSettingsChanged(): the application takes the new geometry.
+    void crossGeometryChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -2,6 +2,7 @@
 #include "halvane/ui/main_window.h"
 
 #include "common/app_dir.h"
+#include "halvane/project/halvane_config.h"
 #include "halvane/preview/thumbnail_loops.h"
 #include "halvane/ui/animation_list_panel.h"
 #include "halvane/ui/data_message_rows.h"
@@ -101,6 +102,14 @@ void MainWindow::showCrossStatus()
     const std::array<QString, 3> texts = link::statusBarTexts(iniPath());
     for (std::size_t pane = 0; pane < texts.size(); ++pane)
         m_panes[pane]->setText(texts[pane]);
+}
+
+void MainWindow::crossSettingsChanged()
+{
+    m_setup.harnessFrameDots = project::readStartupSettings(iniPath()).harnessFrameDots;
+    showCrossStatus();
+    refreshThumbnails();
+    emit crossGeometryChanged();
 }
 
 void MainWindow::refreshThumbnails()

@@ -2,7 +2,15 @@
 // shows as PNGs: halvane_dialog_shots OUTDIR (under Xvfb or offscreen).
 // The send dialog talks to a virtual cross on a pseudo-terminal.
 
+#include "halvane/link/serial_port.h"
+#include "halvane/link/settings_commands.h"
 #include "halvane/preview/preview_context.h"
+#include "halvane/ui/about_dlg.h"
+#include "halvane/ui/on_off_dlg.h"
+#include "halvane/ui/parameters_dlg.h"
+#include "halvane/ui/search_cross_dlg.h"
+#include "halvane/ui/set_bright_dlg.h"
+#include "halvane/ui/test_cross_dlg.h"
 #include "halvane/ui/preview_dlg.h"
 #include "halvane/ui/send_dlg.h"
 #include "tests/common/tiny_frame_gif.h"
@@ -120,6 +128,59 @@ void shootSend(const QString &out, const QString &folder)
     shootOneSend(folder, "CROSSSTYLE=1\n", {QStringLiteral("long.crs"), QStringLiteral("long.crs")}, {}, out + QStringLiteral("/halvane-send-refused.png"));
 }
 
+template <class Dialog, class... Args>
+void shootDevice(const halvane::link::LinkContext &link, const QString &file, int settleMs, Args... args)
+{
+    Dialog dialog(link, args...);
+    dialog.show();
+    settle(200);
+    waitFor([&] { return !dialog.crossBusy(); }, 15'000);
+    settle(settleMs);
+    shoot(dialog, file);
+}
+
+// The device dialogs over a virtual cross that has a brightness schedule
+// and an on/off week stored.
+void shootDevices(const QString &out, const QString &folder)
+{
+    const QByteArray ini = "[BOOT]\nPORT=1\nBAUDRATE=115200\nADDRESS1=FF\nADDRESS2=FF\nADDRESS3=FF\nADDRESS4=EF\n"
+                           "CROSSSTYLE=0\nHARNESSFRAMEDOTS=1\nCROSSNO=0\n[ADDR1]\nADDRESS1=FF\nADDRESS2=FF\n"
+                           "ADDRESS3=FF\nADDRESS4=EF\n[PORTS]\nCOM1="
+                           + (folder + QStringLiteral("com1")).toUtf8() + "\n";
+    if (!writeFile(folder + QStringLiteral("Halvane.ini"), ini))
+        return;
+    cross_sim::CrossConfig config;
+    config.baudRate = 115200;
+    cross_sim::PtyCross cross(config);
+    if (!cross.start(folder + QStringLiteral("com1")))
+        return;
+    halvane::link::SystemLink system(folder);
+    const halvane::link::LinkContext &link = system.context();
+    halvane::link::BrightnessSchedule bright;
+    bright.mode = halvane::link::BrightnessSchedule::Mode::Times;
+    bright.rows = {{{{6, 30}, 1}, {{9, 0}, 3}, {{18, 15}, 2}, {{22, 0}, 0}}};
+    (void)halvane::link::SetBrightnessSchedule(link, bright);
+    halvane::link::OnOffSchedule week;
+    for (int day = 0; day < 5; ++day) {
+        week[day].mode = halvane::link::OnOffDay::Mode::Times;
+        week[day].times = {{{7, 0}, {12, 30}, {13, 30}, {22, 0}}};
+    }
+    week[6].mode = halvane::link::OnOffDay::Mode::AlwaysClosed;
+    (void)halvane::link::SetOnOffSchedule(link, week);
+
+    shootDevice<halvane::ui::SetBrightDlg>(link, out + QStringLiteral("/halvane-set-bright.png"), 200);
+    shootDevice<halvane::ui::OnOffDlg>(link, out + QStringLiteral("/halvane-on-off.png"), 200);
+    shootDevice<halvane::ui::ParametersDlg>(link, out + QStringLiteral("/halvane-parameters.png"), 200);
+    shootDevice<halvane::ui::SearchCrossDlg>(link, out + QStringLiteral("/halvane-search-cross.png"), 200);
+    shootDevice<halvane::ui::AboutDlg>(link, out + QStringLiteral("/halvane-about.png"), 300);
+    cross.setSelfTestRepeat(true);
+    halvane::ui::TestCrossDlg test(link, 20'000);
+    test.show();
+    waitFor([&] { return !test.resultText().isEmpty(); }, 15'000);
+    settle(200);
+    shoot(test, out + QStringLiteral("/halvane-test-cross.png"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -130,6 +191,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString folder = dir.path() + QLatin1Char('/');
     QDir().mkpath(folder + QStringLiteral("animations"));
+    shootDevices(out, folder);
     shootPreviews(out, folder);
     shootSend(out, folder);
     return 0;
