@@ -93,7 +93,8 @@ void CrossDialog::done(int result)
 void CrossDialog::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && qobject_cast<QLineEdit *>(focusWidget())) {
+    const auto *edit = qobject_cast<QLineEdit *>(focusWidget());
+    if (enter && edit && qobject_cast<QComboBox *>(edit->parentWidget())) {
         event->accept();
         return;
     }
@@ -158,6 +159,7 @@ QComboBox *listBox(const QStringList &items, const QString &name, bool editable,
     box->addItems(items);
     box->setAccessibleName(name);
     box->setMaxVisibleItems(12);
+    box->setStyleSheet(QStringLiteral("combobox-popup: 0;")); // a scrolling popup of 12, not the whole day
     if (!editable)
         return box;
     box->setEditable(true);

@@ -48,7 +48,7 @@ protected:
     const link::LinkContext &linkContext() const { return m_link; }
 
     void done(int result) override;
-    // Enter in a typed field only takes the text; it never presses a button.
+    // Enter in a typed list only takes the text; it never presses a button.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
