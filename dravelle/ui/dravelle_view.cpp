@@ -60,8 +60,16 @@ DravelleView::DravelleView(AnimationStore &store, QWidget *parent) : QWidget(par
     layout->addWidget(m_strip);
 
     m_store.setChangeObserver([this](const StoreChange &change) { onStoreChange(change); });
-    connect(m_strip, &PageStripPanel::slotClicked, this, [this](int slot) { m_store.selectSlot(slot); });
-    connect(m_strip, &PageStripPanel::delayEdited, this, [this](int, int ms) { m_store.setCurrentDelay(ms); });
+    connect(m_strip, &PageStripPanel::slotClicked, this, [this](int slot) {
+        if (!(m_refuseBusy && m_refuseBusy()))
+            m_store.selectSlot(slot);
+    });
+    connect(m_strip, &PageStripPanel::delayEdited, this, [this](int, int ms) {
+        if (m_refuseBusy && m_refuseBusy())
+            refreshStrip(); // the edit is undone on screen
+        else
+            m_store.setCurrentDelay(ms);
+    });
     connect(&m_player, &PreviewPlayer::showPage, this, [this](const document::DotPage &page) {
         m_square->showPreview(editor::squareImage(m_square->tools().square().geometry(), page));
     });
@@ -168,8 +176,16 @@ void DravelleView::refreshButtons()
     button(PageButton::Last)->setEnabled(groups.last);
 }
 
+void DravelleView::setBusyGuard(std::function<bool()> refuse)
+{
+    m_refuseBusy = refuse;
+    m_square->setInputGuard(std::move(refuse));
+}
+
 bool DravelleView::pageCommandAllowed()
 {
+    if (m_refuseBusy && m_refuseBusy())
+        return false;
     if (!isPreviewRunning())
         return true;
     QMessageBox::information(this, tr("Dravelle"), tr("Please to stop preview first!"));
@@ -204,6 +220,8 @@ void DravelleView::togglePreview()
         setPreviewCaption(false);
         return;
     }
+    if (m_refuseBusy && m_refuseBusy())
+        return;
     std::vector<document::DotPage> pages;
     pages.reserve(std::size_t(m_store.pageCount()));
     for (int page = 1; page <= m_store.pageCount(); ++page)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -39,6 +40,11 @@ public:
     // preview runs: every command that changes the page list asks first.
     bool pageCommandAllowed();
 
+    // Asked before every page command, page selection, delay edit, stroke
+    // and preview start; true refuses it (the guard tells the user why).
+    // The main frame refuses them while Add Words replaces the pages.
+    void setBusyGuard(std::function<bool()> refuse);
+
     // Commands of the File and Template menus (the main frame asks first).
     void newAnimation();
     void applyTemplate(editor::Template t);
@@ -67,6 +73,7 @@ private:
     std::array<QLineEdit *, 4> m_counters{};
     std::array<QPushButton *, std::size_t(PageButton::Count)> m_buttons{};
     PreviewPlayer m_player;
+    std::function<bool()> m_refuseBusy;
 };
 
 } // namespace dravelle::ui

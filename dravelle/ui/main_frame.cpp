@@ -17,12 +17,16 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 namespace dravelle::ui {
 
@@ -84,6 +88,8 @@ MainFrame::MainFrame(document::AnimationStore &store, QWidget *parent)
     m_view = new DravelleView(store, this);
     setCentralWidget(m_view);
     m_words = new WordsJob(m_store, this);
+    // While Add Words replaces the pages, the view keeps its hands off them.
+    m_view->setBusyGuard([this] { return m_words->refuseWhileBusy(this); });
     connect(m_view, &DravelleView::storeChanged, this, [this](const document::StoreChange &change) {
         if (change.parts != document::StoreChange::Selection)
             m_edited = true;
@@ -92,6 +98,7 @@ MainFrame::MainFrame(document::AnimationStore &store, QWidget *parent)
     buildMenus();
     buildToolBars();
     statusBar()->showMessage(tr("Ready"));
+    setAcceptDrops(true);
 }
 
 QAction *MainFrame::addCommand(QMenu *menu, const QString &text, const char *icon)
@@ -115,9 +122,8 @@ void MainFrame::buildMenus()
     hook(m_openAnimation, [this] {
         if (m_words->refuseWhileBusy(this))
             return;
-        const QString path = chooseAnimationFile(this);
-        if (!path.isEmpty() && mayReplaceAnimation() && openAnimationFile(m_store, path, this))
-            m_edited = false;
+        if (const QString path = chooseAnimationFile(this); !path.isEmpty())
+            openAnimation(path);
     });
     m_saveAnimation = addCommand(file, tr("Save Animation"), "file_save");
     m_saveAnimation->setShortcut(QKeySequence::Save);
@@ -158,15 +164,15 @@ void MainFrame::buildEditMenu()
         command->setEnabled(false);
     hook(m_crossResolution, [this] { showResolutionSettings(editor::dravelleIniPath(), this); });
     hook(m_addWords, [this] {
-        if (m_view->pageCommandAllowed() && !m_words->refuseWhileBusy(this))
+        if (m_view->pageCommandAllowed())
             runAddWords(*m_words, m_store.wordsSettings(), this);
     });
     hook(m_changeAllDelay, [this] {
-        if (m_view->pageCommandAllowed() && !m_words->refuseWhileBusy(this))
+        if (m_view->pageCommandAllowed())
             DelayDlg(m_store, this).exec();
     });
     hook(m_reverseColour, [this] {
-        if (m_view->pageCommandAllowed() && !m_words->refuseWhileBusy(this))
+        if (m_view->pageCommandAllowed())
             ReverseColorDlg(m_store, this).exec();
     });
 }
@@ -264,7 +270,42 @@ bool MainFrame::saveOrDiscard()
 
 bool MainFrame::mayReplaceAnimation()
 {
+    if (m_words->refuseWhileBusy(this))
+        return false;
     return !m_store.hasAnimation() || !m_edited || saveOrDiscard();
+}
+
+void MainFrame::openAnimation(const QString &path)
+{
+    if (mayReplaceAnimation() && openAnimationFile(m_store, path, this))
+        m_edited = false;
+}
+
+namespace {
+// The one local file a drag carries, when Open Animation takes it.
+QString droppedAnimation(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    const QString path = data->urls().first().toLocalFile();
+    return acceptsDroppedPath(path) ? path : QString();
+}
+} // namespace
+
+void MainFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedAnimation(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainFrame::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedAnimation(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The import dialog is modal: it opens once the drag has ended.
+    QTimer::singleShot(0, this, [this, path] { openAnimation(path); });
 }
 
 void MainFrame::closeEvent(QCloseEvent *event)

@@ -38,10 +38,16 @@ public:
     // The File menu's commands; false when nothing was saved.
     bool saveAnimation();
     bool saveAnimationAs();
+    // Open Animation for a file already chosen (the open dialog's answer,
+    // a file dropped onto the window or named on the command line).
+    void openAnimation(const QString &path);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A .gif, .crs, .jpg or .bmp dropped onto the window opens as Open Animation does.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();

@@ -105,6 +105,8 @@ void SquareWidget::apply(const ToolEffect &effect)
 
 void SquareWidget::mousePressEvent(QMouseEvent *event)
 {
+    if (!m_tools->isStroking() && m_refuseInput && m_refuseInput())
+        return;
     const QPoint p = toSquare(event->position().toPoint());
     const bool wasStroking = m_tools->isStroking();
     if (event->button() == Qt::LeftButton)

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 #include <memory>
 
 namespace dravelle::ui {
@@ -31,6 +33,10 @@ public:
     void redrawPage();
     // A preview picture shown instead of the square; a null image ends it.
     void showPreview(const QImage &picture);
+
+    // Asked before a stroke begins; true refuses it (the guard tells the
+    // user why). Used while the page list is about to be replaced.
+    void setInputGuard(std::function<bool()> refuse) { m_refuseInput = std::move(refuse); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -58,6 +64,7 @@ private:
     document::AnimationStore &m_store;
     std::unique_ptr<editor::DotTools> m_tools;
     QImage m_preview;
+    std::function<bool()> m_refuseInput;
 };
 
 } // namespace dravelle::ui

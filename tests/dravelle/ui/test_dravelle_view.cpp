@@ -107,6 +107,33 @@ private slots:
         QCOMPARE(counter("Current Page"), QStringLiteral("5"));
     }
 
+    // While the pages are about to be replaced (Add Words on its worker),
+    // every way of changing them asks the guard first and does nothing.
+    void busyGuardKeepsEveryChangeAway()
+    {
+        addPages(2);
+        click("Page 2");
+        const std::vector<DotPage> before = m_store->pages();
+        int asked = 0;
+        m_frame->view()->setBusyGuard([&asked] { return ++asked, true; });
+        click("Page 1");
+        QCOMPARE(m_store->currentPage(), 2);
+        click("Add");
+        click("Clear");
+        m_window.penAt(20, 20);
+        QTest::keyClicks(byName(m_frame, "Delay 2"), "5");
+        click("Preview");
+        QVERIFY(!m_frame->view()->isPreviewActive());
+        QCOMPARE(asked, 6);
+        QCOMPARE(m_store->pages(), before);
+        QCOMPARE(m_store->delay(2), 200);
+        QCOMPARE(byName<QLineEdit>(m_frame, "Delay 2")->text(), QStringLiteral("200"));
+
+        m_frame->view()->setBusyGuard({});
+        m_window.penAt(20, 20);
+        QCOMPARE(litDots(m_store->page(2)), std::set<int>{dot(20, 20)});
+    }
+
     void groupsFollowThePageCount()
     {
         addPages(7);

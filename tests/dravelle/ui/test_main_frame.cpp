@@ -1,6 +1,7 @@
 // Dravelle's main window: the close prompt, the question before an edited
 // animation is replaced, Save and Save As, and the Template menu.
 
+#include "dialog_test_support.h"
 #include "window_driver.h"
 
 #include "dravelle/editor/picture_import.h"
@@ -9,7 +10,12 @@
 #include "dravelle/ui/square_widget.h"
 #include "tests/dravelle/lit_dots.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QImage>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 #include <QTemporaryDir>
 
 using dravelle::document::AnimationStore;
@@ -145,6 +151,52 @@ private slots:
         m_frame->activateWindow();  // the question box had the focus
         QTRY_VERIFY_WITH_TIMEOUT(m_frame->isActiveWindow(), 2000);
         QTest::keyClick(m_frame, Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(litDots(m_store->page(1)).empty());
+    }
+
+    // A picture dropped onto the window opens as Open Animation does: the
+    // import dialog for it, over a new animation. Other files and drags of
+    // several files are refused at the door.
+    void droppedPictureOpensTheImportDialog()
+    {
+        QImage picture(48, 48, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QVERIFY(picture.save(file("white.bmp"), "BMP"));
+        QFile text(file("notes.txt"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("x");
+        text.close();
+        const auto drag = [this](const QStringList &paths) {
+            auto data = std::make_unique<QMimeData>();
+            QList<QUrl> urls;
+            for (const QString &path : paths)
+                urls << QUrl::fromLocalFile(path);
+            data->setUrls(urls);
+            return data;
+        };
+        const auto accepts = [this](const QMimeData &data) {
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            enter.ignore();
+            QApplication::sendEvent(m_frame, &enter);
+            return enter.isAccepted();
+        };
+        QVERIFY(m_frame->acceptDrops());
+        QVERIFY(!accepts(*drag({file("notes.txt")})));
+        QVERIFY(!accepts(*drag({file("white.bmp"), file("white.bmp")})));
+        const auto picture1 = drag({file("white.bmp")});
+        QVERIFY(accepts(*picture1));
+
+        QString title;
+        ModalAnswerer answerer([&title](QWidget *modal) {
+            title = modal->windowTitle();
+            clickNamed(modal, QStringLiteral("Cancel"));
+        });
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, picture1.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_frame, &drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_COMPARE_WITH_TIMEOUT(title, QStringLiteral("Get Animation From Video File"), 10'000);
+        // Cancelled before any conversion: the new animation's one empty page.
+        QCOMPARE(m_store->pageCount(), 1);
         QVERIFY(litDots(m_store->page(1)).empty());
     }
 
