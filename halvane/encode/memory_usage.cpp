@@ -12,6 +12,10 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("halvane::encode", text);
 }
+QString blocksText(int blocks)
+{
+    return (blocks == 1 ? tr("%1 block") : tr("%1 blocks")).arg(blocks);
+}
 } // namespace
 
 int RegionUsage::percent() const
@@ -34,13 +38,13 @@ QStringList MemoryUsage::details() const
 {
     QStringList lines;
     for (const RegionUsage &usage : regions)
-        lines << tr("%1: %2 of %3 bytes, %4 blocks, %5%")
+        lines << tr("%1: %2 of %3 bytes, %4, %5%")
                      .arg(tr(usage.region.name))
                      .arg(usage.bytes)
                      .arg(usage.region.capacity)
-                     .arg(usage.blocks)
+                     .arg(blocksText(usage.blocks))
                      .arg(usage.percent());
-    lines << tr("Sending takes at least %1 (%2 blocks)").arg(minutesText(sendMs)).arg(totalBlocks);
+    lines << tr("Sending takes at least %1 (%2)").arg(minutesText(sendMs), blocksText(totalBlocks));
     if (!refusal.isEmpty())
         lines << refusal;
     return lines;

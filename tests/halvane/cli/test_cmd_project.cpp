@@ -92,7 +92,7 @@ TEST_F(CmdProjectTest, NewAddSetAndShowWorkTogether)
 
     EXPECT_EQ(project({QStringLiteral("show"), plst()}), 0);
     EXPECT_TRUE(m_out.contains("Hour")) << "the text form";
-    EXPECT_TRUE(m_out.contains("Cross memory:\n  TOC: 18 of 65536 bytes, 1 blocks, 1%\n")) << m_out.toStdString();
+    EXPECT_TRUE(m_out.contains("Cross memory:\n  TOC: 18 of 65536 bytes, 1 block, 1%\n")) << m_out.toStdString();
     EXPECT_TRUE(m_out.contains("Sending takes at least 0:10 (2 blocks)")) << m_out.toStdString();
 }
 

@@ -52,9 +52,9 @@ TEST_F(MemoryUsageTest, ASmallProjectByHand)
     EXPECT_EQ(usage.sendMs, 5700 + 3 * 6639);
     EXPECT_EQ(usage.summary(), QStringLiteral("TOC 1% \u00b7 Animations 1% \u00b7 Text 1% \u00b7 send 0:26"));
     EXPECT_EQ(usage.details(),
-              (QStringList{QStringLiteral("TOC: 50 of 65536 bytes, 1 blocks, 1%"),
-                           QStringLiteral("Animations: 1762 of 7274496 bytes, 1 blocks, 1%"),
-                           QStringLiteral("Text: 112 of 1048576 bytes, 1 blocks, 1%"),
+              (QStringList{QStringLiteral("TOC: 50 of 65536 bytes, 1 block, 1%"),
+                           QStringLiteral("Animations: 1762 of 7274496 bytes, 1 block, 1%"),
+                           QStringLiteral("Text: 112 of 1048576 bytes, 1 block, 1%"),
                            QStringLiteral("Sending takes at least 0:26 (3 blocks)")}));
 }
 
