@@ -26,10 +26,19 @@ MemoryMeter::MemoryMeter(const project::PlayProject &project, QString iniPath, Q
             show(result.value<encode::MemoryUsage>());
         check(); // something may have changed while it measured
     });
+    // A change of the project is measured at once, once the event loop runs.
+    m_listener = m_project.addChangeListener([this](const project::ProjectChange &) {
+        QMetaObject::invokeMethod(this, &MemoryMeter::check, Qt::QueuedConnection);
+    });
     m_poll.setInterval(kPollMs);
     connect(&m_poll, &QTimer::timeout, this, &MemoryMeter::check);
     m_poll.start();
     QTimer::singleShot(0, this, &MemoryMeter::check);
+}
+
+MemoryMeter::~MemoryMeter()
+{
+    m_project.removeChangeListener(m_listener);
 }
 
 MemoryMeter::Inputs MemoryMeter::currentInputs() const

@@ -13,16 +13,18 @@ namespace halvane::ui {
 
 // The status bar's memory pane: how full the cross's TOC, Animations and
 // Text regions would be with the play list as it stands, and how long a send
-// would take. It looks twice a second whether anything the images depend on
-// has changed (the project, the animation files on the play list, the
-// geometry and fonts of Halvane.ini) and then measures again on a worker, so
-// a large animation never freezes the window. A play list that would not fit
+// would take. It measures again on a worker, so a large animation never
+// freezes the window, after each change notice of the project and when its
+// twice-a-second look finds that something else the images depend on has
+// changed (the animation files on the play list, the geometry and fonts of
+// Halvane.ini). A play list that would not fit
 // shows in red, with both sizes, before anyone tries to send it.
 class MemoryMeter : public QLabel {
     Q_OBJECT
 
 public:
     MemoryMeter(const project::PlayProject &project, QString iniPath, QWidget *parent = nullptr);
+    ~MemoryMeter() override;
 
     // The last measurement; empty before the first one has ended.
     const std::optional<encode::MemoryUsage> &usage() const { return m_usage; }
@@ -47,6 +49,7 @@ private:
     const project::PlayProject &m_project;
     QString m_iniPath;
     QTimer m_poll;
+    int m_listener = 0;
     common::Worker m_worker;
     std::optional<Inputs> m_measured; // what the running or last measurement was given
     std::optional<encode::MemoryUsage> m_usage;
