@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
 
 using halvane::ui::CellList;
@@ -143,8 +144,13 @@ private slots:
         refresher.refresh([&] { return std::vector{endless(&third)}; });
         QTRY_COMPARE_WITH_TIMEOUT(third.load(), 1, 5000);
         QCOMPARE(second.load(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!pictures.isEmpty(), 5000);
-        QCOMPARE(pictures.last().at(0).toInt(), 0);
+        // The boxes without a loop turn black at the start; box 0 draws on.
+        pictures.clear();
+        const auto drawnInBoxZero = [&pictures] {
+            return std::any_of(pictures.cbegin(), pictures.cend(),
+                               [](const QList<QVariant> &args) { return args.at(0).toInt() == 0; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(drawnInBoxZero(), 5000);
     }
 
     void whenStoppedRunsOnceAllAreIdle()
