@@ -67,6 +67,11 @@ void shoot(MainFrame &frame, const QString &folder)
     }
     store.showGroup(3);
     save(frame, folder, "dravelle-group3.png");
+    // The last page over the faint previous one.
+    store.selectPage(20);
+    square->setOnionSkin(true);
+    save(frame, folder, "dravelle-onion.png");
+    square->setOnionSkin(false);
     store.setModified(false);
     QApplication::quit();
 }
