@@ -72,13 +72,7 @@ private:
             points.push_back(m_window.cellPos(x, y));
         drag(m_window.square(), button, points);
     }
-    void chooseTool(const QString &name)
-    {
-        for (QToolButton *b : m_frame->findChildren<QToolButton *>())
-            if (b->defaultAction() && b->defaultAction()->text() == name)
-                return QTest::mouseClick(b, Qt::LeftButton);
-        QFAIL(qPrintable(name));
-    }
+    void chooseTool(const QString &name) { QVERIFY2(m_window.chooseTool(name), qPrintable(name)); }
 
 private slots:
     void init()
