@@ -18,11 +18,27 @@ QString cleanPath(const QString &path)
 
 RecentFiles::RecentFiles(QString program) : m_program(std::move(program)) {}
 
+RecentFiles::RecentFiles(QSettings &settings) : m_settings(&settings) {}
+
+// Runs `use` on the settings: the caller's, brought up to date with what
+// another program wrote, or the program's own configuration read afresh.
+template <typename Use>
+auto RecentFiles::withSettings(Use use) const
+{
+    if (m_settings) {
+        m_settings->sync();
+        return use(*m_settings);
+    }
+    QSettings settings(QString::fromLatin1(kOrganization), m_program);
+    return use(settings);
+}
+
 QStringList RecentFiles::files() const
 {
-    QSettings settings(QString::fromLatin1(kOrganization), m_program);
+    const QStringList stored =
+        withSettings([](QSettings &settings) { return settings.value(QString::fromLatin1(kKey)).toStringList(); });
     QStringList files;
-    for (const QString &path : settings.value(QString::fromLatin1(kKey)).toStringList()) {
+    for (const QString &path : stored) {
         if (path.isEmpty() || files.contains(path))
             continue;
         files << path;
@@ -66,9 +82,11 @@ QString RecentFiles::menuText(int index, const QString &path)
 
 void RecentFiles::store(const QStringList &files)
 {
-    QSettings settings(QString::fromLatin1(kOrganization), m_program);
-    settings.setValue(QString::fromLatin1(kKey), files);
-    settings.sync();
+    withSettings([&files](QSettings &settings) {
+        settings.setValue(QString::fromLatin1(kKey), files);
+        settings.sync();
+        return true;
+    });
 }
 
 } // namespace common

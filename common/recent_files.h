@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSettings;
+
 namespace common {
 
 // The last files a program opened or saved, newest first, for its File menu.
@@ -16,6 +18,9 @@ public:
 
     // `program` names the configuration file ("halvane", "dravelle").
     explicit RecentFiles(QString program);
+    // The list in `settings`, which must outlive this object (tests, a
+    // caller that chose the file itself).
+    explicit RecentFiles(QSettings &settings);
 
     // Absolute paths, newest first, at most kLimit.
     QStringList files() const;
@@ -30,8 +35,11 @@ public:
 
 private:
     void store(const QStringList &files);
+    template <typename Use>
+    auto withSettings(Use use) const;
 
     QString m_program;
+    QSettings *m_settings = nullptr;
 };
 
 } // namespace common

@@ -34,7 +34,7 @@ int main(int argc, char **argv)
     if (shots < 0) {
         frame.keepRecoveryCopies(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         frame.keepRecentFiles(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                          QStringLiteral("Dravelle"), QStringLiteral("Dravelle")));
+                                                          QStringLiteral("cross"), QStringLiteral("dravelle")));
     }
     frame.resize(frame.sizeHint().expandedTo(dravelle::ui::MainFrame::defaultSize()));
     frame.show();

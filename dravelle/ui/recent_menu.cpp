@@ -33,10 +33,10 @@ void RecentMenu::rebuild()
         entry->deleteLater();
     }
     m_entries.clear();
-    const QStringList paths = m_files.paths();
+    const QStringList paths = m_files.files();
     for (int k = 0; k < paths.size(); ++k) {
         const QString path = paths.at(k);
-        auto *entry = new QAction(tr("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName()), m_menu);
+        auto *entry = new QAction(common::RecentFiles::menuText(k, path), m_menu);
         entry->setStatusTip(QDir::toNativeSeparators(path));
         entry->setToolTip(QDir::toNativeSeparators(path));
         connect(entry, &QAction::triggered, this, [this, path] { choose(path); });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dravelle/editor/recent_files.h"
+#include "common/recent_files.h"
 
 #include <QObject>
 
@@ -24,7 +24,7 @@ public:
     ~RecentMenu() override;
 
     void add(const QString &path);
-    QStringList paths() const { return m_files.paths(); }
+    QStringList paths() const { return m_files.files(); }
     QList<QAction *> entries() const { return m_entries; }
 
 signals:
@@ -35,7 +35,7 @@ private:
     void choose(const QString &path);
 
     std::unique_ptr<QSettings> m_settings;
-    editor::RecentFiles m_files;
+    common::RecentFiles m_files;
     QMenu *m_menu;
     QAction *m_before;
     QWidget *m_window;

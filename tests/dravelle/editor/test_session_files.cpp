@@ -1,7 +1,7 @@
 // The recent files list and the recovery copy: what is kept, where, and
 // which copies count as left behind by a run that is gone.
 
-#include "dravelle/editor/recent_files.h"
+#include "common/recent_files.h"
 #include "dravelle/editor/recovery_copy.h"
 #include "tests/common/temp_dir.h"
 
@@ -36,25 +36,25 @@ protected:
 TEST_F(SessionFilesTest, RecentFilesNewestFirstEightAtMost)
 {
     QSettings settings(path("user.conf"), QSettings::IniFormat);
-    RecentFiles recent(settings);
-    EXPECT_TRUE(recent.paths().isEmpty());
+    common::RecentFiles recent(settings);
+    EXPECT_TRUE(recent.files().isEmpty());
     for (int k = 1; k <= 10; ++k)
         recent.add(path(QStringLiteral("a%1.crs").arg(k)));
     QStringList expected;
     for (int k = 10; k >= 3; --k)
         expected << path(QStringLiteral("a%1.crs").arg(k));
-    EXPECT_EQ(recent.paths(), expected);
+    EXPECT_EQ(recent.files(), expected);
 
     recent.add(path("a5.crs"));  // again: moves to the top, once
-    EXPECT_EQ(recent.paths().first(), path("a5.crs"));
-    EXPECT_EQ(recent.paths().count(path("a5.crs")), 1);
-    EXPECT_EQ(recent.paths().size(), 8);
+    EXPECT_EQ(recent.files().first(), path("a5.crs"));
+    EXPECT_EQ(recent.files().count(path("a5.crs")), 1);
+    EXPECT_EQ(recent.files().size(), 8);
     recent.remove(path("a9.crs"));
-    EXPECT_FALSE(recent.paths().contains(path("a9.crs")));
+    EXPECT_FALSE(recent.files().contains(path("a9.crs")));
 
     // Kept in the file: another editor reads the same list.
     QSettings again(path("user.conf"), QSettings::IniFormat);
-    EXPECT_EQ(RecentFiles(again).paths(), recent.paths());
+    EXPECT_EQ(common::RecentFiles(again).files(), recent.files());
 }
 
 TEST_F(SessionFilesTest, RecoveryCopyFollowsTheModifiedFlag)

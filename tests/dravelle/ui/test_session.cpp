@@ -13,6 +13,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -143,7 +144,8 @@ private slots:
         auto *recent = m_frame->recentFiles();
         QCOMPARE(recent->paths(), (QStringList{m_dir.filePath(QStringLiteral("two.crs")),
                                               m_dir.filePath(QStringLiteral("one.crs"))}));
-        QCOMPARE(recent->entries().first()->text(), QStringLiteral("&1 two.crs"));
+        QCOMPARE(recent->entries().first()->text(),
+                 QStringLiteral("&1 two.crs  (%1)").arg(QDir::toNativeSeparators(m_dir.path())));
 
         QFile::remove(m_dir.filePath(QStringLiteral("one.crs")));
         auto seen = answerNextMessage(QMessageBox::Ok);
