@@ -11,9 +11,12 @@
 namespace common {
 namespace {
 
-// One line of the file as read, with what it means for lookups.
+// One line of the file as read, with what it means for lookups. The line's
+// bytes are kept as they were read, so that a write changes no other line:
+// a file in another encoding than UTF-8 keeps its other lines byte for byte.
 struct IniLine {
-    QString text;            // the line without its line end
+    QByteArray raw;          // the line's bytes without its line end
+    bool crlf = false;       // ended by CR LF
     QString section;         // for a section line: its name
     QString key;             // for a key line: its trimmed name
     QString value;           // for a key line: its trimmed value
@@ -23,15 +26,16 @@ struct IniLine {
 
 struct IniFile {
     QList<IniLine> lines;
-    bool crlf = false;
+    bool crlf = false; // the line ends of lines the program adds
     bool bom = false;
 };
 
-IniLine parseLine(const QString &text)
+IniLine parseLine(const QByteArray &raw, bool crlf)
 {
     IniLine line;
-    line.text = text;
-    const QString t = text.trimmed();
+    line.raw = raw;
+    line.crlf = crlf;
+    const QString t = QString::fromUtf8(raw).trimmed();
     if (t.startsWith(QLatin1Char('['))) {
         const qsizetype close = t.lastIndexOf(QLatin1Char(']'));
         line.isSection = true;
@@ -47,6 +51,12 @@ IniLine parseLine(const QString &text)
     return line;
 }
 
+// A line the program writes, with the file's line ends.
+IniLine newLine(const IniFile &ini, const QString &text)
+{
+    return parseLine(text.toUtf8(), ini.crlf);
+}
+
 IniFile readIni(const QString &path)
 {
     IniFile ini;
@@ -59,14 +69,17 @@ IniFile readIni(const QString &path)
         data.remove(0, 3);
     }
     ini.crlf = data.contains("\r\n");
-    const QString text = QString::fromUtf8(data);
-    QStringList rows = text.split(QLatin1Char('\n'));
+    QList<QByteArray> rows = data.split('\n');
     if (!rows.isEmpty() && rows.last().isEmpty())
         rows.removeLast();
-    for (QString row : rows) {
-        if (row.endsWith(QLatin1Char('\r')))
+    const bool endless = !data.endsWith('\n'); // the last line gets the file's line end
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        QByteArray &row = rows[i];
+        const bool cr = row.endsWith('\r');
+        if (cr)
             row.chop(1);
-        ini.lines.append(parseLine(row));
+        const bool crlf = cr || (endless && i == rows.size() - 1 && ini.crlf);
+        ini.lines.append(parseLine(row, crlf));
     }
     return ini;
 }
@@ -149,12 +162,11 @@ int leadingDecimal(const QString &text)
 
 Status writeIni(const IniFile &ini, const QString &path)
 {
-    const QByteArray eol = ini.crlf ? "\r\n" : "\n";
     QByteArray out;
     if (ini.bom)
         out += "\xEF\xBB\xBF";
     for (const IniLine &line : ini.lines)
-        out += line.text.toUtf8() + eol;
+        out += line.raw + (line.crlf ? "\r\n" : "\n");
 
     const Status saved = saveAtomically(path, out);
     if (!saved)
@@ -198,25 +210,31 @@ Status WritePrivateProfileStringA(const QString &section, const QString &key,
             "common::Profile", "The setting %1 in [%2] was not saved: a section, key or "
             "value may not contain a line break or a NUL character.")
                                    .arg(key.trimmed(), section.trimmed()));
-    IniFile ini = readIni(path);
     const QString keyName = key.trimmed();
+    // "[name=..." would read as a section line, "a=b=..." as key "a".
+    if (keyName.startsWith(QLatin1Char('[')) || keyName.contains(QLatin1Char('=')))
+        return Status::failure(QCoreApplication::translate(
+            "common::Profile", "The setting %1 in [%2] was not saved: a key may not begin "
+            "with '[' or contain '='.")
+                                   .arg(keyName, section.trimmed()));
+    IniFile ini = readIni(path);
     if (const auto at = findKey(ini, section, key)) {
         IniLine &line = ini.lines[*at];
-        line = parseLine(line.key + QLatin1Char('=') + value);
+        line = parseLine((line.key + QLatin1Char('=') + value).toUtf8(), line.crlf);
         return writeIni(ini, path);
     }
-    const IniLine newLine = parseLine(keyName + QLatin1Char('=') + value);
+    const IniLine keyLine = newLine(ini, keyName + QLatin1Char('=') + value);
     const qsizetype s = findSection(ini, section);
     if (s < 0) {
-        ini.lines.append(parseLine(QLatin1Char('[') + section.trimmed() + QLatin1Char(']')));
-        ini.lines.append(newLine);
+        ini.lines.append(newLine(ini, QLatin1Char('[') + section.trimmed() + QLatin1Char(']')));
+        ini.lines.append(keyLine);
         return writeIni(ini, path);
     }
     // After the section's last non-blank line, so blank separators stay below.
     qsizetype insertAt = sectionEnd(ini, s);
-    while (insertAt > s + 1 && ini.lines[insertAt - 1].text.trimmed().isEmpty())
+    while (insertAt > s + 1 && ini.lines[insertAt - 1].raw.trimmed().isEmpty())
         --insertAt;
-    ini.lines.insert(insertAt, newLine);
+    ini.lines.insert(insertAt, keyLine);
     return writeIni(ini, path);
 }
 
