@@ -1,6 +1,7 @@
 // Writes the seed inputs of the fuzz targets from files this code makes:
-// play projects, settings files, replies of the virtual cross and command
-// frames, each in the folder of its target under the folder given.
+// play projects, settings files, replies of the virtual cross, command
+// frames, animations and a send's replies, each in the folder of its target
+// under the folder given.
 //
 //   fuzz_make_seeds DIR
 
@@ -108,6 +109,18 @@ void crsSeeds()
          QByteArray(1, 0x0B) + dravelle::document::encodeCrs(64, {{std::vector<std::uint8_t>(64 * 64, 7), 200}}));
 }
 
+void sendSeeds()
+{
+    // project byte, then one delivery a write: the call, the delete, five chunks a block
+    const QByteArray block = QByteArray::fromHex("0000000080");
+    seed("fuzz_send_acks", QStringLiteral("three-blocks-acknowledged"),
+         QByteArray::fromHex("03" "80" "00") + block.repeated(3));
+    seed("fuzz_send_acks", QStringLiteral("second-attempt"),
+         QByteArray::fromHex("01" "80" "00") + block + QByteArray::fromHex("0000000003AAAA55") + block);
+    seed("fuzz_send_acks", QStringLiteral("late-acknowledgement"),
+         QByteArray::fromHex("83" "80" "00") + QByteArray::fromHex("00000000008000000000") + block.repeated(2));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -121,5 +134,6 @@ int main(int argc, char **argv)
     profileSeeds();
     linkSeeds();
     crsSeeds();
+    sendSeeds();
     return 0;
 }
