@@ -318,7 +318,7 @@ std::uint32_t roundTripSeed()
 
 TEST_F(SendRoundTripTest, RandomProjectsArriveDotForDot)
 {
-    constexpr int kProjects = 200;
+    constexpr int kProjects = 300;
     const std::uint32_t seed = roundTripSeed();
     std::mt19937 seeds(seed);
     for (int n = 0; n < kProjects; ++n) {
