@@ -255,8 +255,14 @@ Status WritePrivateProfileStringA(const QString &section, const QString &key,
         return Status::failure(QCoreApplication::translate(
             "common::Profile", "The setting %1 in [%2] was not saved: another program keeps %3 locked.")
                                    .arg(key.trimmed(), section.trimmed(), path));
-    IniFile ini = readIni(path);
     const QString keyName = key.trimmed();
+    // "[name=..." would read as a section line, "a=b=..." as key "a".
+    if (keyName.startsWith(QLatin1Char('[')) || keyName.contains(QLatin1Char('=')))
+        return Status::failure(QCoreApplication::translate(
+            "common::Profile", "The setting %1 in [%2] was not saved: a key may not begin "
+            "with '[' or contain '='.")
+                                   .arg(keyName, section.trimmed()));
+    IniFile ini = readIni(path);
     if (const auto at = findKey(ini, section, key)) {
         IniLine &line = ini.lines[*at];
         IniLine changed = newLine(line.key + QLatin1Char('=') + value);

@@ -60,16 +60,61 @@ QByteArray dataBlockPayload(int blockNumber, QByteArrayView blockBytes)
     return payload;
 }
 
+qsizetype replyDataLength(std::uint8_t code)
+{
+    switch (code) {
+    case kReplyVersion:
+        return 8;
+    case kReplyCallCross:
+        return 12 + 56;
+    case kReplyFindCross:
+    case kReplyDataBlock:
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+namespace {
+
+bool headerAt(QByteArrayView bytes, qsizetype k, std::uint8_t code)
+{
+    return at(bytes, k) == kPreamble && at(bytes, k + 7) == kHostAddress[0]
+        && at(bytes, k + 8) == kHostAddress[1] && at(bytes, k + 9) == kHostAddress[2]
+        && at(bytes, k + 10) == kHostAddress[3] && at(bytes, k + 15) == code;
+}
+
+// The checksum and trailer after `length` data bytes, as far as they were read.
+bool tailRightAt(QByteArrayView bytes, qsizetype k, qsizetype length)
+{
+    constexpr qsizetype kSourceOffset = 11;
+    const qsizetype checksumAt = k + kReplyDataOffset + length;
+    if (checksumAt < bytes.size()) {
+        std::uint8_t checksum = kPreamble;
+        for (qsizetype i = k + kSourceOffset; i < checksumAt; ++i)
+            checksum ^= at(bytes, i);
+        if (checksum != at(bytes, checksumAt))
+            return false;
+    }
+    for (qsizetype i = checksumAt + 1; i <= checksumAt + 2 && i < bytes.size(); ++i)
+        if (at(bytes, i) != kStuffed)
+            return false;
+    return true;
+}
+
+} // namespace
+
 std::optional<qsizetype> FindReply(QByteArrayView bytes, std::uint8_t code, qsizetype dataLength,
                                    qsizetype from)
 {
-    const qsizetype needed = kReplyDataOffset + std::max<qsizetype>(dataLength, 0);
-    for (qsizetype k = std::max<qsizetype>(from, 0); k + needed <= bytes.size(); ++k) {
-        if (at(bytes, k) == kPreamble && at(bytes, k + 7) == kHostAddress[0]
-            && at(bytes, k + 8) == kHostAddress[1] && at(bytes, k + 9) == kHostAddress[2]
-            && at(bytes, k + 10) == kHostAddress[3] && at(bytes, k + 15) == code)
+    const qsizetype wanted = std::max<qsizetype>(dataLength, 0);
+    const qsizetype carried = replyDataLength(code) < 0 ? wanted : replyDataLength(code);
+    if (wanted > carried)
+        return std::nullopt;
+    const qsizetype needed = kReplyDataOffset + wanted;
+    for (qsizetype k = std::max<qsizetype>(from, 0); k + needed <= bytes.size(); ++k)
+        if (headerAt(bytes, k, code) && tailRightAt(bytes, k, carried))
             return k;
-    }
     return std::nullopt;
 }
 

@@ -54,10 +54,22 @@ QByteArray BuildCommandFrame(const CrossAddress &address, std::uint8_t code,
 // significant first, then the block's bytes padded with zeros to 4096.
 QByteArray dataBlockPayload(int blockNumber, QByteArrayView blockBytes);
 
+// The data length of the replies the cross sends with `code`: 8 for read
+// version, 68 for call cross (the two schedules), 0 for find cross and the
+// data block acknowledgement; -1 for a code it does not answer with.
+qsizetype replyDataLength(std::uint8_t code);
+
 // The first offset k >= `from` at which a reply with `code` starts: 0x55 at
 // k, FF FF FF FD at k + 7 .. k + 10 and the code at k + 15. A candidate counts
 // only when it and its `dataLength` data bytes (k + 16 onward) lie within
 // `bytes`; nothing past the bytes read is ever looked at.
+//
+// A reply is also judged on the rest of it that was read: after the data the
+// cross sends its checksum (0x55 XOR its address, the code and the data) and
+// AA AA, so a candidate whose checksum or trailer was read and is wrong (a
+// byte lost, flipped or slipped in on the line) does not count, and neither
+// does one that asks for more data than replies with that code carry. A reply
+// cut off by the read size counts on the bytes that were read.
 std::optional<qsizetype> FindReply(QByteArrayView bytes, std::uint8_t code,
                                    qsizetype dataLength = 0, qsizetype from = 0);
 

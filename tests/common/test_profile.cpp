@@ -129,6 +129,37 @@ TEST_F(ProfileTest, WriteKeepsEveryOtherLineUntouched)
     EXPECT_EQ(readInt("BOOT", "PORT"), 4);
 }
 
+// A file written by another program in a single-byte encoding (0xE9 is "é"
+// there, and no UTF-8), with line ends of both kinds: a write changes the
+// one line it sets and no byte of the others.
+TEST_F(ProfileTest, LinesInAnotherEncodingOrWithOtherLineEndsKeepTheirBytes)
+{
+    writeFile(QStringLiteral("test.ini"), "[FONT]\r\nFONT1=Caf\xE9 Sans\nFONT2=Na\xEFve\r\n[BOOT]\nPORT=1");
+    ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("BOOT"), QStringLiteral("PORT"), QStringLiteral("3"), ini()));
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")),
+              QByteArray("[FONT]\r\nFONT1=Caf\xE9 Sans\nFONT2=Na\xEFve\r\n[BOOT]\nPORT=3\r\n"));
+    ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("FONT"), QStringLiteral("FONT3"), QStringLiteral("Mono"), ini()));
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")),
+              QByteArray("[FONT]\r\nFONT1=Caf\xE9 Sans\nFONT2=Na\xEFve\r\nFONT3=Mono\r\n[BOOT]\nPORT=3\r\n"));
+}
+
+// Such a key would come back as a section line or as another key.
+TEST_F(ProfileTest, KeysThatWouldReadAsSomethingElseAreRefused)
+{
+    const QByteArray before = "[BOOT]\nPORT=1\n";
+    writeFile(QStringLiteral("test.ini"), before);
+    for (const char *key : {"[PORT", " [x]", "PORT=2", "a=b"}) {
+        const Status st = WritePrivateProfileStringA(QStringLiteral("BOOT"), QString::fromLatin1(key),
+                                                     QStringLiteral("9"), ini());
+        EXPECT_FALSE(st.ok) << key;
+        EXPECT_TRUE(st.message.contains(QStringLiteral("may not begin with '['"))) << st.message.toStdString();
+    }
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")), before);
+    EXPECT_TRUE(WritePrivateProfileStringA(QStringLiteral("BOOT"), QStringLiteral("a[b]"), QStringLiteral("9"), ini()));
+    EXPECT_EQ(readString("BOOT", "a[b]"), QStringLiteral("9"));
+    EXPECT_EQ(readInt("BOOT", "PORT"), 1);
+}
+
 TEST_F(ProfileTest, FailedWriteLeavesOldFileAndReportsIt)
 {
     const QByteArray before = "[BOOT]\nPORT=1\n";

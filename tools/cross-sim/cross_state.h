@@ -18,6 +18,9 @@ struct CrossConfig {
     bool silent = false;             // answers and stores nothing
     int ignoreBlocks = 0;            // the first N data blocks are dropped unanswered
     int replyDelayMs = 0;            // every answer leaves this late
+    double noiseRate = 0;            // chance of a random byte in each gap of a reply
+    double garbleRate = 0;           // chance of each reply byte arriving changed
+    std::uint32_t noiseSeed = 1;     // the same seed gives the same noise
 };
 
 // The eight version characters for a resolution (48 or 64; anything else
@@ -42,6 +45,8 @@ struct CrossState {
     int lastBlockNumber = -1; // block of the last 0x14 (end of a send)
     int memoryClears = 0;     // 0x61 received
     int commandsSeen = 0;     // frames addressed to this cross
+    int noiseBytes = 0;       // random bytes the line added to replies
+    int garbledBytes = 0;     // reply bytes the line changed
     QStringList log;          // one line per frame addressed to this cross
 
     CrossState(); // a fresh cross: always-open days, automatic brightness, erased memory

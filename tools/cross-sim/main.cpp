@@ -97,6 +97,17 @@ QString parse(QCommandLineParser &p, Options &o)
         return QStringLiteral("--baud wants a rate such as 9600 or 115200");
     if (!number("ignore-blocks", o.config.ignoreBlocks, 0) || !number("reply-delay", o.config.replyDelayMs, 0))
         return QStringLiteral("--ignore-blocks and --reply-delay want numbers of 0 or more");
+    auto rate = [&](const char *name, double &field) {
+        bool good = false;
+        field = p.value(QString::fromLatin1(name)).toDouble(&good);
+        return good && field >= 0 && field <= 1;
+    };
+    if (!rate("noise", o.config.noiseRate) || !rate("garble", o.config.garbleRate))
+        return QStringLiteral("--noise and --garble want a rate from 0 to 1, such as 0.01");
+    bool seeded = false;
+    o.config.noiseSeed = p.value(QStringLiteral("seed")).toUInt(&seeded);
+    if (!seeded)
+        return QStringLiteral("--seed wants a number of 0 or more");
     if (p.isSet(QStringLiteral("port")) && !number("port", o.port, 1))
         return QStringLiteral("--port wants a port number of 1 or more");
     o.config.silent = p.isSet(QStringLiteral("silent"));
@@ -118,6 +129,9 @@ void addOptions(QCommandLineParser &p)
         {QStringLiteral("silent"), QStringLiteral("Fault: answer nothing and keep nothing.")},
         {QStringLiteral("ignore-blocks"), QStringLiteral("Fault: drop the first N data blocks unanswered."), QStringLiteral("N"), QStringLiteral("0")},
         {QStringLiteral("reply-delay"), QStringLiteral("Fault: answer MS milliseconds late."), QStringLiteral("MS"), QStringLiteral("0")},
+        {QStringLiteral("noise"), QStringLiteral("Fault: a noisy line. Before, inside and after each reply a random byte slips in with chance RATE at each gap (0 to 1, default 0)."), QStringLiteral("RATE"), QStringLiteral("0")},
+        {QStringLiteral("garble"), QStringLiteral("Fault: each byte of a reply arrives with bits flipped with chance RATE (0 to 1, default 0)."), QStringLiteral("RATE"), QStringLiteral("0")},
+        {QStringLiteral("seed"), QStringLiteral("The seed of --noise and --garble: the same seed gives the same faults (default 1)."), QStringLiteral("N"), QStringLiteral("1")},
         {QStringLiteral("self-test"), QStringLiteral("Send a self-test frame every second (as a cross in test mode).")},
         {QStringLiteral("show"), QStringLiteral("Do not start: show what the memory of the state folder holds (the TOC in words) and write it into DIR as toc.txt, animation-NN.gif and text-NN.png. The cross's size comes from --resolution when given, else from the state folder."), QStringLiteral("DIR")},
     });
@@ -205,7 +219,11 @@ int main(int argc, char **argv)
     out() << "cross-sim: " << options.link << " -> " << cross.devicePath() << ", address "
           << parser.value(QStringLiteral("address")).toUpper() << ", " << options.config.baudRate
           << " baud, version \"" << QString::fromLatin1(options.config.version) << "\", state "
-          << options.state << Qt::endl;
+          << options.state;
+    if (options.config.noiseRate > 0 || options.config.garbleRate > 0)
+        out() << ", noise " << options.config.noiseRate << ", garble " << options.config.garbleRate
+              << ", seed " << options.config.noiseSeed;
+    out() << Qt::endl;
 
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);

@@ -59,7 +59,10 @@ QByteArray replyFrame(const Address &source, std::uint8_t code, QByteArrayView d
     return frame;
 }
 
-VirtualCross::VirtualCross(CrossConfig config) : m_config(std::move(config)) {}
+VirtualCross::VirtualCross(CrossConfig config)
+    : m_config(std::move(config)), m_line(m_config.noiseRate, m_config.garbleRate, m_config.noiseSeed)
+{
+}
 
 common::Status VirtualCross::useStateFolder(const QString &folder)
 {
@@ -82,8 +85,11 @@ std::vector<Outgoing> VirtualCross::receive(QByteArrayView bytes, int lineBaud)
     for (const CommandFrame &frame : m_reader.feed(bytes)) {
         if (m_config.silent || frame.destination != m_config.address)
             continue;
-        if (auto reply = apply(frame))
-            out.push_back({*reply, m_config.replyDelayMs});
+        if (auto reply = apply(frame)) {
+            out.push_back({m_line.apply(*reply), m_config.replyDelayMs});
+            m_state.noiseBytes = m_line.bytesInjected();
+            m_state.garbledBytes = m_line.bytesGarbled();
+        }
     }
     return out;
 }

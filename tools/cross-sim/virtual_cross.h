@@ -2,6 +2,7 @@
 
 #include "tools/cross-sim/cross_state.h"
 #include "tools/cross-sim/frame_reader.h"
+#include "tools/cross-sim/line_noise.h"
 
 #include <memory>
 #include <optional>
@@ -33,7 +34,8 @@ QByteArray replyFrame(const Address &source, std::uint8_t code, QByteArrayView d
 // call cross (0x42 with the brightness and on/off schedules), read version
 // (0x41 with the version text), find cross (0x43), the four settings, which
 // it keeps, delete animations (erases the memory) and data blocks (stored at
-// their address, answered with 0x45).
+// their address, answered with 0x45). With noise or garbling configured, its
+// replies pass a noisy line (line_noise.h) on their way out.
 class VirtualCross {
 public:
     explicit VirtualCross(CrossConfig config = {});
@@ -62,6 +64,7 @@ private:
     CrossConfig m_config;
     CrossState m_state;
     FrameReader m_reader;
+    LineNoise m_line;
     std::unique_ptr<StateFolder> m_folder;
     int m_badFrames = 0;
     int m_blocksSeen = 0;

@@ -10,7 +10,10 @@
 #include "dravelle/document/crs_writer.h"
 #include "halvane/project/plst_file.h"
 
+#include "tests/common/bounded_wait.h"
 #include "tests/common/program_run.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -153,6 +156,45 @@ TEST_F(CliSendTest, ADroppedAcknowledgementIsRetried)
     EXPECT_EQ(cross.withCross([](const auto &c) { return c.state().blocksIgnored; }), 1);
     EXPECT_EQ(cross.withCross([](const auto &c) { return c.state().blocksStored; }), 1);
     EXPECT_EQ(memory(cross).left(18), QByteArray::fromHex("01010000002028000000000300000000FFFF"));
+}
+
+// The program on a noisy line: cross-sim slips random bytes into its replies
+// and changes some of their bytes. With this seed the first acknowledgement
+// is spoiled and the block goes again; the send still completes and the
+// memory is byte for byte what was built.
+TEST_F(CliSendTest, ANoisyLineNeverFoolsTheSend)
+{
+    writeIni(kBoot);
+    const QString plst = writeProject({"Hour", "Text1"}, QStringLiteral("Noise on the line"));
+    ASSERT_EQ(cli({"build", plst, "--out", path(QStringLiteral("out"))}).exitCode, 0);
+
+    QProcess sim;
+    sim.start(QStringLiteral(CROSS_SIM_PATH), {"--state", path(QStringLiteral("state")), "--link", path(QStringLiteral("com1")),
+                                               "--noise", "0.05", "--garble", "0.05", "--seed", "67"});
+    ASSERT_TRUE(test_support::waitUntil([&] { return QFileInfo(path(QStringLiteral("com1"))).isSymLink(); }))
+        << sim.readAllStandardError().toStdString();
+    const ProgramRun send = cli({"send", plst});
+    sim.terminate();
+    ASSERT_TRUE(sim.waitForFinished(10000));
+    const QString banner = QString::fromUtf8(sim.readAllStandardOutput());
+    EXPECT_TRUE(banner.contains(QStringLiteral("noise 0.05, garble 0.05, seed 67"))) << banner.toStdString();
+
+    const QStringList log = QString::fromUtf8(readFile(QStringLiteral("state/commands.log"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_GT(log.count(QStringLiteral("11 block at 000000 (byte 0)")), 1) << "the TOC block went again: " << log.join(QStringLiteral(" | ")).toStdString();
+    ASSERT_EQ(send.exitCode, 0) << send.out.toStdString() << send.err.toStdString();
+    EXPECT_TRUE(send.out.endsWith(QStringLiteral("Send Complete!\n")));
+    const QByteArray mem = readFile(QStringLiteral("state/memory.bin"));
+    expectImageAt(mem, 0, readFile(QStringLiteral("out/toc.bin")));
+    expectImageAt(mem, 7340032, readFile(QStringLiteral("out/text.bin")));
+}
+
+TEST_F(CliSendTest, CrossSimRefusesRatesOutsideZeroToOne)
+{
+    for (const char *rate : {"-0.1", "1.5", "lots", "nan"}) {
+        const ProgramRun r = runProgram(QStringLiteral(CROSS_SIM_PATH), {"--state", path(QStringLiteral("state")), "--noise", rate});
+        EXPECT_EQ(r.exitCode, 2) << rate;
+        EXPECT_TRUE(r.err.contains(QStringLiteral("--noise and --garble want a rate from 0 to 1"))) << r.err.toStdString();
+    }
 }
 
 TEST_F(CliSendTest, ASilentCrossIsNotFound)

@@ -10,8 +10,10 @@
 // Test support: an encoder that appends records of known sizes instead of
 // rendering. An animation file appends frames x 176 bytes (a 48 cross's frame
 // record), a picture 176 bytes, a text record textBytes bytes; every byte
-// written is `fill`. It keeps to the rules of the real encoders: whole
-// records or nothing, never past the end of the image.
+// written is `fill`, or with `patterned` a byte that depends on its position
+// in the image, so that bytes in the wrong place show. It keeps to the rules
+// of the real encoders: whole records or nothing, never past the end of the
+// image.
 class FakeEncoder : public halvane::encode::RecordEncoder {
 public:
     static constexpr std::size_t kFrameRecord = 176;
@@ -20,6 +22,7 @@ public:
     QMap<QString, QString> warnings;     // file name -> warning to report
     std::size_t textBytes = 112;         // an empty text on a 48 cross
     std::uint8_t fill = 0x5A;
+    bool patterned = false;
     QStringList calls;                   // "animation a.crs 4", "picture b.bmp 7", "text Hello"
     int refusals = 0;                    // appends that did not fit
 
@@ -59,7 +62,8 @@ private:
             ++refusals;
             return {size, false, {}};
         }
-        std::fill_n(image.begin() + std::ptrdiff_t(size), count, fill);
+        for (std::size_t i = size; i < size + count; ++i)
+            image[i] = patterned ? std::uint8_t((i * 131 + 7) % 251) : fill;
         return {size + count, true, warning};
     }
 };

@@ -55,10 +55,15 @@ TEST(BuildCommandFrame, DataBlockAddressesCountTwoByteUnits)
     EXPECT_EQ(dataBlockPayload(2047, QByteArray(5000, 'x')).size(), 4099) << "cut to one block";
 }
 
-// A reply as a cross sends it: 55 x 6, 00, host, cross address, code, data.
+// A reply as a cross sends it: 55 x 6, 00, host, cross address, code, data,
+// checksum, AA AA. The checksum of a reply without data from FF FF FF EF is
+// 0x55 ^ 0xFF ^ 0xFF ^ 0xFF ^ 0xEF ^ code = 0x45 ^ code.
 QByteArray reply(std::uint8_t code, const QByteArray &data = {})
 {
-    return hex("555555555555 00 FFFFFFFD FFFFFFEF") + char(code) + data + hex("00AAAA");
+    std::uint8_t checksum = 0x45 ^ code;
+    for (char c : data)
+        checksum ^= std::uint8_t(c);
+    return hex("555555555555 00 FFFFFFFD FFFFFFEF") + char(code) + data + char(checksum) + hex("AAAA");
 }
 
 TEST(FindReply, FindsTheFirstReplyAfterStrayBytes)
@@ -85,11 +90,58 @@ TEST(FindReply, NeverLooksPastTheBytesRead)
     EXPECT_FALSE(FindReply(full.left(50), kReplyFindCross));
     // The code is the last byte read: found.
     EXPECT_EQ(FindReply(full.left(56), kReplyFindCross), 40);
-    // The same with one data byte wanted: it is not there, so no reply.
-    EXPECT_FALSE(FindReply(full.left(56), kReplyFindCross, 1));
-    EXPECT_EQ(FindReply(full.left(57), kReplyFindCross, 1), 40);
+    // The eight data bytes of a version reply must all have been read.
+    const QByteArray version = hex("00").repeated(40) + reply(kReplyVersion, "CRS48V10");
+    EXPECT_FALSE(FindReply(version.left(63), kReplyVersion, 8));
+    EXPECT_EQ(FindReply(version.left(64), kReplyVersion, 8), 40);
     EXPECT_FALSE(FindReply(QByteArray(), kReplyFindCross));
     EXPECT_FALSE(FindReply(hex("55"), kReplyFindCross));
+}
+
+TEST(FindReply, AcknowledgementChecksumWorkedOutByHand)
+{
+    // 0x55 ^ FF ^ FF ^ FF ^ EF ^ 45 = 0x00; with a source of FF FF FF EE it is 0x01.
+    EXPECT_EQ(FindReply(hex("555555555555 00 FFFFFFFD FFFFFFEF 45 00 AAAA"), kReplyDataBlock), 0);
+    EXPECT_EQ(FindReply(hex("555555555555 00 FFFFFFFD FFFFFFEE 45 01 AAAA"), kReplyDataBlock), 0);
+    EXPECT_FALSE(FindReply(hex("555555555555 00 FFFFFFFD FFFFFFEF 45 01 AAAA"), kReplyDataBlock));
+}
+
+TEST(FindReply, ARepliesTailThatWasReadMustBeRight)
+{
+    const QByteArray version = reply(kReplyVersion, "CRS48V10");
+    ASSERT_EQ(version.size(), 16 + 8 + 3);
+    EXPECT_EQ(FindReply(version, kReplyVersion, 8), 0);
+
+    QByteArray flipped = version;
+    flipped[20] = 'X'; // a data byte changed on the line
+    EXPECT_FALSE(FindReply(flipped, kReplyVersion, 8)) << "the checksum no longer matches";
+    QByteArray slipped = version;
+    slipped.insert(18, '4'); // a byte slipped in: the checksum lands on the data
+    EXPECT_FALSE(FindReply(slipped, kReplyVersion, 8));
+    QByteArray badTrailer = version;
+    badTrailer[26] = 0x00;
+    EXPECT_FALSE(FindReply(badTrailer, kReplyVersion, 8));
+
+    // Cut off by the read size: judged on what was read.
+    EXPECT_EQ(FindReply(version.left(24), kReplyVersion, 8), 0) << "checksum not read";
+    EXPECT_EQ(FindReply(version.left(25), kReplyVersion, 8), 0) << "checksum read, trailer not";
+    EXPECT_FALSE(FindReply(flipped.left(25), kReplyVersion, 8));
+
+    // The send job reads 20 bytes of the 87 of a call cross reply.
+    const QByteArray call = reply(kReplyCallCross, QByteArray(68, 0x11));
+    EXPECT_EQ(FindReply(call.left(20), kReplyCallCross), 0);
+    EXPECT_EQ(FindReply(call, kReplyCallCross, 68), 0);
+    EXPECT_FALSE(FindReply(call, kReplyCallCross, 69)) << "more data than the reply carries";
+    const QByteArray shortCall = reply(kReplyCallCross, QByteArray(12, 0x11)) + QByteArray(70, 0x11);
+    EXPECT_FALSE(FindReply(shortCall, kReplyCallCross, 12)) << "a reply shorter than its code's";
+}
+
+TEST(FindReply, ABrokenReplyDoesNotHideAWholeOneAfterIt)
+{
+    QByteArray broken = reply(kReplyDataBlock);
+    broken[16] = char(broken[16] ^ 0x01);
+    const QByteArray bytes = broken + hex("0055") + reply(kReplyDataBlock);
+    EXPECT_EQ(FindReply(bytes, kReplyDataBlock), broken.size() + 2);
 }
 
 TEST(ResolutionFromVersion, LooksForTheDigitPairs)
