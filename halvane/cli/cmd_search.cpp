@@ -22,6 +22,8 @@ int runSearch(const Arguments &parsed)
     const link::SearchResult r = search.result();
     if (!r.found) {
         out() << link::kTextCantFindCross << "\n";
+        for (const QString &problem : r.portProblems)
+            err() << "halvane-cli: " << problem << "\n";
         return 1;
     }
     const QString kind = r.resolution ? QStringLiteral("%1x%1").arg(r.resolution) : QStringLiteral("Error");

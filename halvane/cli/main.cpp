@@ -33,6 +33,7 @@ const Command kCommands[] = {
     {"params", runParams, "params set [--resolution 48|64] [--dots 0-3] [--zone TEXT] [--factor N]",
      "--resolution --dots --zone --factor"},
     {"version", runVersion, "the cross's eight version characters"},
+    {"ports", runPorts, "COM1..COM16: the device of each and whether it exists, may be opened or is busy"},
     {"test", runTest, "test [--timeout S]: wait for the cross's self-test frames", "--timeout"},
     {"decode", runDecode, "FILE [--out DIR]: frames, delays and disposal of a picture", "--out"},
     {"project", runProject, kProjectUsage, "", "--json"},

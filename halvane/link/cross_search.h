@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <atomic>
@@ -28,6 +29,9 @@ struct SearchResult {
     int port = 0;
     int baudRate = 0;
     int resolution = 0; // 48, 64, or 0 when the cross named neither
+    // When nothing was found: the ports with a device this user may not
+    // open or another program holds, and why (see device_check.h).
+    QStringList portProblems;
 
     // The CROSSSTYLE value the search wrote (only when found).
     int crossStyle() const;
