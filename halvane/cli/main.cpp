@@ -4,7 +4,9 @@
 #include "halvane/cli/commands.h"
 #include "halvane/cli/link_cli.h"
 
+#include "common/app_dir.h"
 #include "common/command_line.h"
+#include "common/folder_choice.h"
 
 #include <QGuiApplication>
 
@@ -73,6 +75,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 int main(int argc, char **argv)
 {
     using namespace halvane::cli;
+    common::setProgramFolder(common::halvaneProgramFolder());
     const auto app = makeApplication(argc, argv);
     return common::cli::runCommand(QStringLiteral("halvane-cli"), QCoreApplication::arguments(),
                                    kCommands, printUsage, 2);
