@@ -194,6 +194,22 @@ TEST_F(CliPortAccessTest, PortsListsEachDeviceAndWhatStandsInTheWay)
         << busy.err.toStdString();
 }
 
+TEST_F(CliPortAccessTest, FailedSearchNamesThePortsInTheWay)
+{
+    addCross(3);
+    writeIni("");
+    halvane::link::SerialPortOpener opener(ini());
+    auto held = opener.open(3, 9600); // the only cross is on a port this test holds
+    ASSERT_NE(held, nullptr);
+    const ProgramRun r = cli({"search"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QStringLiteral("Can't find cross!\n"));
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << "missing devices are not problems: " << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("halvane-cli: COM3 (%1) is busy: held by process %2")
+                                     .arg(device(3)).arg(QCoreApplication::applicationPid())))
+        << r.err.toStdString();
+}
+
 TEST_F(CliPortAccessTest, PermissionDeniedNamesTheDevicesGroup)
 {
     addCross(1);
