@@ -53,20 +53,17 @@ int main(int argc, char **argv)
                                   QStringLiteral("Milliseconds between the search's end and the screenshot."),
                                   QStringLiteral("ms"), QStringLiteral("2500"));
     parser.addOptions({open, screenshot, wait});
-    parser.addPositionalArgument(QStringLiteral("file.plst"), QStringLiteral("Open this play project (as --open)."),
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A play project to open, as --open does (a file manager's "
+                                                "double-click)."),
                                  QStringLiteral("[file.plst]"));
     parser.process(app);
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1 || (!files.isEmpty() && parser.isSet(open))) {
-        std::fprintf(stderr, "halvane: one play project at a time\n");
-        return 2;
-    }
+    const QString project = parser.isSet(open) ? parser.value(open) : parser.positionalArguments().value(0);
     if (const common::Status prepared = common::prepareApplicationFolder(); !prepared)
         QMessageBox::warning(nullptr, QStringLiteral("Halvane"), prepared.message);
 
     halvane::ui::HalvaneApp halvane(common::applicationFolder());
     // Absolute, so the project remembered in Halvane.ini is found from anywhere.
-    const QString project = files.isEmpty() ? parser.value(open) : files.first();
     halvane::ui::MainWindow *window =
         halvane.mainWindow(project.isEmpty() ? project : QFileInfo(project).absoluteFilePath());
     window->resize(1280, 760);

@@ -3,6 +3,7 @@
 #include "halvane/link/cross_port.h"
 #include "halvane/link/cross_search.h"
 #include "halvane/project/play_project.h"
+#include "common/recent_files.h"
 #include "halvane/ui/dialog_hooks.h"
 
 #include <QMainWindow>
@@ -14,11 +15,14 @@
 
 class QDialog;
 class QLabel;
+class QMenu;
+class QMimeData;
 
 namespace halvane::ui {
 
 class AnimationListPanel;
 class DataMessageRows;
+class MemoryMeter;
 class PlayListPanel;
 class TextMessageRows;
 class ThumbnailRefresher;
@@ -45,6 +49,7 @@ public:
     explicit MainWindow(MainWindowSetup setup, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    MemoryMeter *memoryMeter() const { return m_meter; }
     // The three status bar panes' texts.
     std::array<QString, 3> statusTexts() const;
     bool searchDone() const { return m_searchDone; }
@@ -52,6 +57,9 @@ public:
     // File menu commands (also the toolbar's).
     void newProject();
     void openProject();
+    // Opens `path` as Open does, after the same stop and save question; a
+    // file that has gone is taken off the recent list with a message.
+    void openRecentProject(const QString &path);
     bool saveProject();
     bool saveProjectAs();
     void newAnimation();
@@ -72,6 +80,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Files dropped from a file manager: a .plst opens as Open does, .crs,
+    // .bmp and .jpg files are added to the animation list as Add does.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -101,6 +113,11 @@ private:
     // runs `command` unless the user cancelled or the save failed.
     void afterStopAndQuestion(std::function<void()> command);
     bool askToSave();
+    // Opens `path` in place of the project (the question has been asked).
+    void openProjectFile(const QString &path);
+    // The project's file goes first on the recent list.
+    void rememberProject();
+    void updateRecentMenu();
     QString iniPath() const { return m_setup.link.iniPath(); }
 
     MainWindowSetup m_setup;
@@ -111,6 +128,9 @@ private:
     TextMessageRows *m_texts = nullptr;
     ThumbnailRefresher *m_thumbnails = nullptr;
     std::array<QLabel *, 3> m_panes{};
+    MemoryMeter *m_meter = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    common::RecentFiles m_recent{QStringLiteral("halvane")};
     std::unique_ptr<link::CrossSearch> m_search;
     QDialog *m_searchingWindow = nullptr;
     QTimer m_searchStart;   // timer 1: starts the search
