@@ -1,5 +1,7 @@
 #include "common/app_dir.h"
 
+#include "common/folder_choice.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +17,19 @@ QString &overrideFolder()
     return folder;
 }
 
+// The family a main() named and the folder decided for it.
+struct Prepared {
+    const ProgramFolder *program = nullptr;
+    bool decided = false;
+    FolderChoice choice;
+};
+
+Prepared &prepared()
+{
+    static Prepared p;
+    return p;
+}
+
 QString withSlash(QString folder)
 {
     if (!folder.endsWith(QLatin1Char('/')))
@@ -22,22 +37,69 @@ QString withSlash(QString folder)
     return folder;
 }
 
+} // namespace
+
 QString executableFolder()
 {
     if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
+        return withSlash(QCoreApplication::applicationDirPath());
     // Before the application object exists, ask the kernel where we run from.
-    const QFileInfo exe(QStringLiteral("/proc/self/exe"));
-    return exe.exists() ? QFileInfo(exe.symLinkTarget()).absolutePath() : QDir::currentPath();
+    return withSlash(systemFolderPlaces().executableFolder);
 }
-
-} // namespace
 
 QString applicationFolder()
 {
     if (!overrideFolder().isEmpty())
         return overrideFolder();
-    return withSlash(executableFolder());
+    if (prepared().decided)
+        return prepared().choice.appFolder;
+    return executableFolder();
+}
+
+void setProgramFolder(const ProgramFolder &program)
+{
+    prepared().program = &program;
+}
+
+Status prepareApplicationFolder()
+{
+    Prepared &p = prepared();
+    if (!overrideFolder().isEmpty() || !p.program || p.decided)
+        return Status::success();
+    FolderPlaces places = systemFolderPlaces();
+    places.executableFolder = executableFolder();
+    FolderChoice choice = chooseFolder(*p.program, places);
+    const Status seeded = seedUserFolder(*p.program, choice);
+    if (!seeded) {
+        choice.appFolder = choice.shippedFolder;
+        choice.perUser = false;
+    }
+    p.choice = choice;
+    p.decided = true;
+    return seeded;
+}
+
+QString shippedFolder()
+{
+    if (!overrideFolder().isEmpty())
+        return overrideFolder();
+    if (prepared().decided)
+        return prepared().choice.shippedFolder;
+    return executableFolder();
+}
+
+QString companionProgram(const QString &portablePath, const QString &installedName)
+{
+    const QString portable = applicationFolder() + portablePath;
+    const QString installed = executableFolder() + installedName;
+    if (applicationFolderIsPerUser() || (!QFileInfo::exists(portable) && QFileInfo::exists(installed)))
+        return installed;
+    return portable;
+}
+
+bool applicationFolderIsPerUser()
+{
+    return overrideFolder().isEmpty() && prepared().decided && prepared().choice.perUser;
 }
 
 void setApplicationFolder(const QString &folder)

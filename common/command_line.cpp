@@ -58,6 +58,14 @@ void printCommandHelp(const QString &program, const Command &c)
 
 } // namespace
 
+void prepareFolderOrWarn(const QString &program)
+{
+    if (const Status prepared = prepareApplicationFolder(); !prepared) {
+        err() << program << ": " << prepared.message << "\n";
+        err().flush();
+    }
+}
+
 std::optional<int> parseCommon(QCommandLineParser &parser, const QString &program, const QStringList &arguments,
                                const std::function<void()> &help, int usageStatus)
 {
@@ -136,6 +144,7 @@ int runCommand(const QString &program, const QStringList &arguments, std::span<c
         }
         if (parsed.has(QStringLiteral("--app-dir")))
             setApplicationFolder(parsed.values.take(QStringLiteral("--app-dir")));
+        prepareFolderOrWarn(program);
         return c.run(parsed);
     }
     return fail(program, QStringLiteral("unknown command '%1' (see %2 help)").arg(command, program),

@@ -65,6 +65,10 @@ bool parseArguments(const QStringList &args, const QStringList &valued, const QS
 int runCommand(const QString &program, const QStringList &arguments, std::span<const Command> commands,
                const std::function<void()> &printUsage, int usageStatus);
 
+// Prepares the application folder (see app_dir.h) once the options are
+// read; a user folder that cannot be made is printed as a warning.
+void prepareFolderOrWarn(const QString &program);
+
 // Before a command-line program creates a GUI application for fonts and
 // pictures: draw off-screen unless a platform is chosen, and give the
 // application a private runtime folder when the session has none, so no

@@ -10,6 +10,8 @@ CROSS_PACKAGES=(
   fonts-dejavu-core fonts-liberation2
   qt6-svg-dev
   xvfb xauth imagemagick
+  desktop-file-utils appstream shared-mime-info
+  dpkg-dev file lintian
 )
 
 cross_install_deps() {

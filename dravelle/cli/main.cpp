@@ -3,7 +3,9 @@
 
 #include "dravelle/cli/commands.h"
 
+#include "common/app_dir.h"
 #include "common/command_line.h"
+#include "common/folder_choice.h"
 
 #include <QGuiApplication>
 
@@ -54,6 +56,7 @@ void printUsage()
 int main(int argc, char **argv)
 {
     using namespace dravelle::cli;
+    common::setProgramFolder(common::dravelleProgramFolder());
     // Fonts need a GUI application, the command line needs no display.
     common::cli::prepareHeadlessGui();
     QGuiApplication app(argc, argv);

@@ -35,6 +35,7 @@ int runOnOff(const Arguments &args);
 int runParams(const Arguments &args);
 int runVersion(const Arguments &args);
 int runTest(const Arguments &args);
+int runPorts(const Arguments &args);
 
 // The memory images of a play project: written to files, sent to the cross.
 extern const char kBuildUsage[];

@@ -59,9 +59,9 @@ QString deviceHelp()
         "  test --timeout S   listen S seconds at most (default 10)\n"
         "\nPorts: COM<n> is the device given in section PORTS of Halvane.ini (COM3=/dev/ttyUSB0;\n"
         "an empty value means none), else COM1-8 = /dev/ttyUSB0-7, COM9-12 = /dev/ttyACM0-3,\n"
-        "COM13-16 = /dev/ttyS0-3.\n"
+        "COM13-16 = /dev/ttyS0-3. `halvane-cli ports` shows each device and whether it can be opened.\n"
         "\nExit status: 0 done; 1 the cross did not answer or reported failure; 2 bad usage or\n"
-        "values; 3 the port cannot be opened (\"Can't Open Com Port!\").\n");
+        "values; 3 the port cannot be opened (\"Can't Open Com Port!\", then which device and why).\n");
 }
 
 int usageError(const QString &usage)

@@ -4,7 +4,9 @@
 #include "halvane/cli/commands.h"
 #include "halvane/cli/link_cli.h"
 
+#include "common/app_dir.h"
 #include "common/command_line.h"
+#include "common/folder_choice.h"
 
 #include <QGuiApplication>
 
@@ -33,6 +35,7 @@ const Command kCommands[] = {
     {"params", runParams, "params set [--resolution 48|64] [--dots 0-3] [--zone TEXT] [--factor N]",
      "--resolution --dots --zone --factor"},
     {"version", runVersion, "the cross's eight version characters"},
+    {"ports", runPorts, "COM1..COM16: the device of each and whether it exists, may be opened or is busy"},
     {"test", runTest, "test [--timeout S]: wait for the cross's self-test frames", "--timeout"},
     {"decode", runDecode, "FILE [--out DIR]: frames, delays and disposal of a picture", "--out"},
     {"project", runProject, kProjectUsage, "", "--json"},
@@ -73,6 +76,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 int main(int argc, char **argv)
 {
     using namespace halvane::cli;
+    common::setProgramFolder(common::halvaneProgramFolder());
     const auto app = makeApplication(argc, argv);
     return common::cli::runCommand(QStringLiteral("halvane-cli"), QCoreApplication::arguments(),
                                    kCommands, printUsage, 2);

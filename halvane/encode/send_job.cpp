@@ -117,9 +117,14 @@ SendResult SendJob::steps(const project::PlayProjectData &project, const project
 {
     status(tr(kTextOpening));
     m_link.clock->sleepMs(kOpenPauseMs);
-    link::PortHandle port = link::OpenConfiguredPort(m_link);
-    if (!port)
+    QString why;
+    link::PortHandle port = link::OpenConfiguredPort(m_link, &why);
+    if (!port) {
+        // The status line keeps its fixed text; the reason comes with it.
+        if (!why.isEmpty())
+            m_observer.warning(why);
         return end({Outcome::PortNotOpened, tr(kTextNoPort)});
+    }
     const SendResult result = callAndSend(*port, project, library);
     link::CloseCrossPort(port); // before the final status: the port is free once it shows
     return end(result);

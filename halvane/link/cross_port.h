@@ -36,6 +36,14 @@ class PortOpener {
 public:
     virtual ~PortOpener() = default;
     virtual std::unique_ptr<CrossPort> open(int portNumber, int baudRate) = 0;
+    // The same, and on failure `why` says which device and what stands in
+    // the way, when the opener knows ("" otherwise).
+    virtual std::unique_ptr<CrossPort> openExplained(int portNumber, int baudRate, QString *why)
+    {
+        if (why)
+            why->clear();
+        return open(portNumber, baudRate);
+    }
 };
 
 // What every cross operation needs: the ports, the clock and the application

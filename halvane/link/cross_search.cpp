@@ -1,5 +1,6 @@
 #include "halvane/link/cross_search.h"
 
+#include "halvane/link/device_check.h"
 #include "halvane/link/exchanges.h"
 #include "halvane/project/halvane_config.h"
 
@@ -83,6 +84,7 @@ SearchResult SearchCross(const LinkContext &link)
         }
     }
     keep(result, writeBootInt(link.iniPath(), kKeyFind, 0));
+    result.portProblems = unusablePorts(link.iniPath(), kSearchPorts);
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <atomic>
@@ -30,6 +31,9 @@ struct SearchResult {
     int resolution = 0; // 48, 64, or 0 when the cross named neither
     // Why the result could not be kept in Halvane.ini (empty when it was).
     QString settingsError;
+    // When nothing was found: the ports with a device this user may not
+    // open or another program holds, and why (see device_check.h).
+    QStringList portProblems;
 
     // The CROSSSTYLE value the search wrote (only when found).
     int crossStyle() const;

@@ -39,9 +39,10 @@ std::optional<CrossAddress> frameSender(QByteArrayView bytes)
 
 LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> &stop, int timeoutMs)
 {
-    PortHandle port = OpenConfiguredPort(link);
+    QString why;
+    PortHandle port = OpenConfiguredPort(link, &why);
     if (!port)
-        return LinkStatus::failure(LinkStatus::Code::PortNotOpened, kTextCantOpenPort);
+        return cantOpenPort(why);
     QFile log(link.appFolder + kTestLogName);
     log.open(QIODevice::WriteOnly | QIODevice::Truncate); // the log is a by-product only
     std::vector<CrossAddress> senders;

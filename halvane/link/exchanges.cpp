@@ -55,9 +55,10 @@ int resolutionFromVersion(QByteArrayView version)
 
 LinkStatus FindCross(const LinkContext &link)
 {
-    PortHandle port = OpenConfiguredPort(link);
+    QString why;
+    PortHandle port = OpenConfiguredPort(link, &why);
     if (!port)
-        return LinkStatus::failure(LinkStatus::Code::PortNotOpened, kTextCantOpenPort);
+        return cantOpenPort(why);
     const QByteArray bytes =
         exchangeOnce(link, *port, ReadCrossAddress(link.iniPath(), Address4Fallback::EF),
                      kCmdFindCross, {}, kFindCrossWaitMs, kFindCrossReadSize);

@@ -32,6 +32,13 @@ inline const QString kTextCantFindCross = QStringLiteral("Can't find cross!");
 inline const QString kTextFindCross = QStringLiteral("Find cross!");
 inline const QString kTextWriteFailed = QStringLiteral("Can't write to the Com Port!");
 
+// "Can't Open Com Port!", then on a line of its own why (when known).
+inline LinkStatus cantOpenPort(const QString &why)
+{
+    return LinkStatus::failure(LinkStatus::Code::PortNotOpened,
+                               why.isEmpty() ? kTextCantOpenPort : kTextCantOpenPort + QLatin1Char('\n') + why);
+}
+
 // An operation that also yields a value (valid when status.ok()).
 template <class T>
 struct LinkResult {

@@ -30,16 +30,16 @@ bool drain(const LinkContext &link, CrossPort &port, qint64 byteCount)
 
 } // namespace
 
-PortHandle OpenCrossPort(const LinkContext &link, int portNumber, int baudRate)
+PortHandle OpenCrossPort(const LinkContext &link, int portNumber, int baudRate, QString *why)
 {
-    return link.ports->open(portNumber, baudRate);
+    return link.ports->openExplained(portNumber, baudRate, why);
 }
 
-PortHandle OpenConfiguredPort(const LinkContext &link)
+PortHandle OpenConfiguredPort(const LinkContext &link, QString *why)
 {
     const QString ini = link.iniPath();
     return OpenCrossPort(link, project::readBootInt(ini, project::kKeyPort, 0),
-                         project::readBootInt(ini, project::kKeyBaudRate, 0));
+                         project::readBootInt(ini, project::kKeyBaudRate, 0), why);
 }
 
 int drainLimitMs(qint64 byteCount, int baudRate)

@@ -14,11 +14,12 @@ namespace halvane::link {
 using PortHandle = std::unique_ptr<CrossPort>;
 
 // Opens COM<portNumber> at `baudRate` (exclusive, 8N1, purged). Null when the
-// port does not exist, is busy or refuses the rate.
-PortHandle OpenCrossPort(const LinkContext &link, int portNumber, int baudRate);
+// port does not exist, is busy or refuses the rate; then `why`, when given,
+// names the device and the reason ("" when the opener cannot tell).
+PortHandle OpenCrossPort(const LinkContext &link, int portNumber, int baudRate, QString *why = nullptr);
 
 // Opens the port and rate stored in Halvane.ini (PORT, BAUDRATE) right now.
-PortHandle OpenConfiguredPort(const LinkContext &link);
+PortHandle OpenConfiguredPort(const LinkContext &link, QString *why = nullptr);
 
 // Writes all bytes, waits until the driver has sent them, then waits 20 ms.
 // Returns bytes.size(), or 0 when the write fell short, the device failed or

@@ -1,6 +1,7 @@
 #include "halvane/link/serial_port.h"
 
 #include "common/app_dir.h"
+#include "halvane/link/device_check.h"
 #include "halvane/link/port_map.h"
 
 #include <QFileInfo>
@@ -18,19 +19,26 @@ public:
         m_port.setPortName(device);
     }
 
-    // The open sequence: exclusive open, 8N1 at the rate, then purge both ways.
-    bool open()
+    // The open sequence: exclusive open, 8N1 at the rate, then purge both
+    // ways. On failure `why` has the driver's word for it.
+    bool open(QString &why)
     {
-        if (m_baudRate <= 0)
-            return false; // no driver takes a rate of 0; nothing is opened
+        const QString refused = QStringLiteral("the device refused the rate %1").arg(m_baudRate);
+        if (m_baudRate <= 0) {
+            why = refused; // no driver takes a rate of 0; nothing is opened
+            return false;
+        }
         m_port.setBaudRate(m_baudRate);
         m_port.setDataBits(QSerialPort::Data8);
         m_port.setParity(QSerialPort::NoParity);
         m_port.setStopBits(QSerialPort::OneStop);
-        if (!m_port.open(QIODevice::ReadWrite))
+        if (!m_port.open(QIODevice::ReadWrite)) {
+            why = m_port.errorString();
             return false;
+        }
         if (!m_port.setBaudRate(m_baudRate) || m_port.baudRate() != m_baudRate) {
             m_port.close();
+            why = refused;
             return false;
         }
         m_port.clear(QSerialPort::AllDirections);
@@ -86,17 +94,27 @@ SerialPortOpener::SerialPortOpener(QString iniPath) : m_iniPath(std::move(iniPat
 
 std::unique_ptr<CrossPort> SerialPortOpener::open(int portNumber, int baudRate)
 {
+    return openExplained(portNumber, baudRate, nullptr);
+}
+
+std::unique_ptr<CrossPort> SerialPortOpener::openExplained(int portNumber, int baudRate, QString *why)
+{
     const QString device = portDevicePath(m_iniPath, portNumber);
-    if (device.isEmpty())
-        return nullptr;
     // Only existing devices; a link is followed so its lock matches the device's.
     const QString canonical = QFileInfo(device).canonicalFilePath();
-    if (canonical.isEmpty())
-        return nullptr;
-    auto port = std::make_unique<SerialCrossPort>(canonical, baudRate);
-    if (!port->open())
-        return nullptr;
-    return port;
+    QString driverError;
+    if (!canonical.isEmpty()) {
+        auto port = std::make_unique<SerialCrossPort>(canonical, baudRate);
+        if (port->open(driverError))
+            return port;
+    }
+    if (why) {
+        // Looked at only after the open failed, so a working open costs nothing.
+        DeviceFacts facts = inspectDevicePath(device, true);
+        facts.portNumber = portNumber;
+        *why = describeOpenFailure(facts, driverError);
+    }
+    return nullptr;
 }
 
 SystemLink::SystemLink() : SystemLink(common::applicationFolder()) {}

@@ -20,6 +20,9 @@ class SerialPortOpener : public PortOpener {
 public:
     explicit SerialPortOpener(QString iniPath);
     std::unique_ptr<CrossPort> open(int portNumber, int baudRate) override;
+    // `why` names the device and tells it missing, forbidden (with the group
+    // to join), busy (with the lock) or what the driver said.
+    std::unique_ptr<CrossPort> openExplained(int portNumber, int baudRate, QString *why) override;
 
 private:
     QString m_iniPath;

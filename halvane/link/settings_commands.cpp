@@ -20,11 +20,6 @@ constexpr int kVersionReadSize = 100;
 // Where the schedules sit in the data of a call cross reply.
 constexpr qsizetype kOnOffReplyOffset = kBrightnessBytes;
 
-LinkStatus portNotOpened()
-{
-    return LinkStatus::failure(Code::PortNotOpened, kTextCantOpenPort);
-}
-
 // Writes one frame to the open port and closes it after `sleepMs`. Reports
 // a frame that did not go out whole.
 LinkStatus sendAndClose(const LinkContext &link, PortHandle &port, Address4Fallback fallback,
@@ -45,9 +40,10 @@ LinkStatus sendAndClose(const LinkContext &link, PortHandle &port, Address4Fallb
 LinkStatus sendOnly(const LinkContext &link, Address4Fallback fallback, std::uint8_t code,
                     const QByteArray &data, const QString &successText)
 {
-    PortHandle port = OpenConfiguredPort(link);
+    QString why;
+    PortHandle port = OpenConfiguredPort(link, &why);
     if (!port)
-        return portNotOpened();
+        return cantOpenPort(why);
     return sendAndClose(link, port, fallback, code, data, 0, successText);
 }
 
@@ -57,9 +53,10 @@ LinkResult<QByteArray> readCallCrossData(const LinkContext &link, Address4Fallba
                                          int waitMs, int readSize, qsizetype offset,
                                          qsizetype length)
 {
-    PortHandle port = OpenConfiguredPort(link);
+    QString why;
+    PortHandle port = OpenConfiguredPort(link, &why);
     if (!port)
-        return {portNotOpened(), {}};
+        return {cantOpenPort(why), {}};
     const CallCrossReply reply = CallCross(link, *port, fallback, waitMs, readSize, offset + length);
     CloseCrossPort(port);
     if (!reply.answered())
@@ -89,9 +86,10 @@ LinkResult<T> decoded(const LinkResult<QByteArray> &data, T (*decode)(QByteArray
 
 LinkResult<QDateTime> SetCrossClock(const LinkContext &link)
 {
-    PortHandle port = OpenConfiguredPort(link);
+    QString why;
+    PortHandle port = OpenConfiguredPort(link, &why);
     if (!port)
-        return {portNotOpened(), {}};
+        return {cantOpenPort(why), {}};
     const QDateTime now = link.clock->localTime(); // one reading for all eight bytes
     return {sendAndClose(link, port, Address4Fallback::FF, kCmdSetClock, encodeClock(now),
                          kClockSleepMs, QString()),
@@ -147,9 +145,10 @@ LinkStatus SetCrossParameters(const LinkContext &link, int frameDots, int timeZo
 
 LinkResult<QByteArray> ReadMcuVersion(const LinkContext &link)
 {
-    PortHandle port = OpenConfiguredPort(link);
+    QString why;
+    PortHandle port = OpenConfiguredPort(link, &why);
     if (!port)
-        return {portNotOpened(), {}};
+        return {cantOpenPort(why), {}};
     const auto version = ReadVersion(link, *port, kVersionWaitMs, kVersionReadSize);
     CloseCrossPort(port);
     if (!version)

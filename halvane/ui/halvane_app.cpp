@@ -32,9 +32,18 @@ void HalvaneApp::openStartProject(const QString &projectPath)
 {
     const QString path = projectPath.isEmpty() ? project::previousProjectPath(m_iniPath) : projectPath;
     m_project->reset(m_harnessFrameDots);
-    // A last project that cannot be read leaves the run untitled.
-    if (path.isEmpty() || !QFileInfo::exists(path) || !m_project->open(path))
-        (void)m_project->newProject(m_harnessFrameDots);
+    // A last project that cannot be read leaves the run untitled; one the
+    // user named (a double-clicked file) says why it did not open.
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
+        const common::Status opened = m_project->open(path);
+        if (opened)
+            return;
+        if (!projectPath.isEmpty())
+            m_startProblem = opened.message;
+    } else if (!projectPath.isEmpty()) {
+        m_startProblem = QStringLiteral("%1 does not exist.").arg(projectPath);
+    }
+    (void)m_project->newProject(m_harnessFrameDots);
 }
 
 MainWindow *HalvaneApp::mainWindow(const QString &projectPath, bool searchAtStart,

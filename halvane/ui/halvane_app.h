@@ -30,6 +30,9 @@ public:
     // `dialogs` empty: the dialogs this build has (availableDialogs).
     MainWindow *mainWindow(const QString &projectPath = QString(), bool searchAtStart = true,
                            std::optional<DialogHooks> dialogs = std::nullopt);
+    // Why the project named at start did not open ("" when it did or none was
+    // named); the window starts untitled then and shows this.
+    const QString &startProblem() const { return m_startProblem; }
 
 private:
     void openStartProject(const QString &projectPath);
@@ -43,6 +46,7 @@ private:
     common::CrossGeometry m_geometry;
     int m_harnessFrameDots = 0;
     std::unique_ptr<MainWindow> m_window;
+    QString m_startProblem;
 };
 
 // Where a language's texts would be installed; the built-in English texts

@@ -1,10 +1,13 @@
 // halvane: the cross programmer's window.
 #include "common/app_dir.h"
+#include "common/folder_choice.h"
 #include "halvane/ui/halvane_app.h"
 #include "halvane/ui/main_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -29,6 +32,7 @@ void scheduleScreenshot(halvane::ui::MainWindow *window, const QString &file, in
 
 int main(int argc, char **argv)
 {
+    common::setProgramFolder(common::halvaneProgramFolder());
     QString appDirError;
     if (!common::takeAppDirArgument(argc, argv, &appDirError)) {
         std::fprintf(stderr, "halvane: %s\n", qPrintable(appDirError));
@@ -55,12 +59,20 @@ int main(int argc, char **argv)
                                  QStringLiteral("[file.plst]"));
     parser.process(app);
     const QString project = parser.isSet(open) ? parser.value(open) : parser.positionalArguments().value(0);
+    if (const common::Status prepared = common::prepareApplicationFolder(); !prepared)
+        QMessageBox::warning(nullptr, QStringLiteral("Halvane"), prepared.message);
 
     halvane::ui::HalvaneApp halvane(common::applicationFolder());
-    halvane::ui::MainWindow *window = halvane.mainWindow(project);
+    // Absolute, so the project remembered in Halvane.ini is found from anywhere.
+    halvane::ui::MainWindow *window =
+        halvane.mainWindow(project.isEmpty() ? project : QFileInfo(project).absoluteFilePath());
     window->resize(1280, 760);
     if (parser.isSet(screenshot))
         scheduleScreenshot(window, parser.value(screenshot), parser.value(wait).toInt());
     window->show();
+    if (!halvane.startProblem().isEmpty())
+        QTimer::singleShot(0, window, [window, &halvane] {
+            QMessageBox::warning(window, QStringLiteral("Halvane"), halvane.startProblem());
+        });
     return QApplication::exec();
 }

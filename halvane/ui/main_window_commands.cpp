@@ -318,7 +318,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::newAnimation()
 {
-    const QString editor = common::applicationFolder() + QStringLiteral("Dravelle/dravelle");
+    const QString editor = common::companionProgram(QStringLiteral("Dravelle/dravelle"), QStringLiteral("dravelle"));
     if (!QProcess::startDetached(editor, {}))
         showMessage(this, tr("Execute Dravelle/Dravelle.exe Programe Error!"), tr("Halvane"));
 }

@@ -9,6 +9,23 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+// Sets or clears the immutable flag of a file or folder (for tests that run
+// with the rights to ignore permissions); false when the file system refuses.
+inline bool setImmutableFlag(const QString &path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = false;
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+
 // A folder that refuses new files while it lives: read-only, and immutable as
 // well when the tests run with the rights to ignore permissions.
 class UnwritableFolder {
@@ -38,18 +55,7 @@ private:
         probe.remove();
         return true;
     }
-    void setImmutable(bool on)
-    {
-        const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_DIRECTORY);
-        if (fd < 0)
-            return;
-        int flags = 0;
-        if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-        }
-        ::close(fd);
-    }
+    void setImmutable(bool on) { setImmutableFlag(m_path, on); }
 
     QString m_path;
     bool m_immutable = false;

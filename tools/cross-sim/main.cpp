@@ -3,6 +3,7 @@
 
 #include "common/app_dir.h"
 #include "common/command_line.h"
+#include "common/folder_choice.h"
 #include "common/profile.h"
 #include "halvane/link/exchanges.h"
 #include "tools/cross-sim/memory_view.h"
@@ -192,6 +193,7 @@ int showState(const QString &state, const QString &outDir, int resolution)
 
 int main(int argc, char **argv)
 {
+    common::setProgramFolder(common::halvaneProgramFolder());
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     addOptions(parser);
@@ -199,6 +201,7 @@ int main(int argc, char **argv)
     if (const auto done = common::cli::parseCommon(parser, QStringLiteral("cross-sim"), app.arguments(),
                                                    [&] { common::cli::out() << parser.helpText(); }, 2))
         return *done;
+    common::cli::prepareFolderOrWarn(QStringLiteral("cross-sim"));
     Options options;
     if (const QString error = parse(parser, options); !error.isEmpty())
         return fail(error);

@@ -4,6 +4,12 @@
 #include "tests/halvane/link/pty_fixture.h"
 
 #include "common/profile.h"
+#include "halvane/link/serial_port.h"
+
+#include <QFileInfo>
+
+#include <grp.h>
+#include <unistd.h>
 
 #include "tests/common/program_run.h"
 
@@ -120,6 +126,107 @@ TEST_F(CliDeviceTest, AddressesFindAndVersion)
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, QStringLiteral("Find cross!\n"));
     EXPECT_EQ(cli({"version"}).out, QStringLiteral("CRS64V10\n"));
+}
+
+// Runs halvane-cli as a user without rights to the terminals: "nobody" when
+// the tests run as root, else this user after the terminal of `port` is made
+// unreadable.
+class CliPortAccessTest : public CliDeviceTest {
+protected:
+    ProgramRun cliWithoutAccess(const QStringList &args, int port)
+    {
+        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+        QProcess p;
+        if (::geteuid() == 0) {
+            p.setChildProcessModifier([] {
+                constexpr gid_t kNobody = 65534;
+                if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+                    ::_exit(99);
+            });
+        } else {
+            QFile::setPermissions(canonical(port), QFileDevice::Permissions());
+        }
+        p.start(QStringLiteral(HALVANE_CLI_PATH), QStringList{QStringLiteral("--app-dir"), m_dir.path()} + args);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    }
+    QString canonical(int port) const { return QFileInfo(device(port)).canonicalFilePath(); }
+    QString device(int port) const { return path(QStringLiteral("com%1").arg(port)); }
+    // The line of `ports` for COM<port>.
+    static QString row(const QString &listing, int port)
+    {
+        for (const QString &line : listing.split(QLatin1Char('\n')))
+            if (line.startsWith(QStringLiteral("COM%1 ").arg(port)))
+                return line;
+        return {};
+    }
+};
+
+TEST_F(CliPortAccessTest, PortsListsEachDeviceAndWhatStandsInTheWay)
+{
+    addCross(1);
+    addCross(3);
+    writeIni("");
+    common::WritePrivateProfileStringA(QStringLiteral("PORTS"), QStringLiteral("COM4"), QString(), ini());
+    halvane::link::SerialPortOpener opener(ini());
+    auto held = opener.open(3, 9600); // this test holds COM3 while the program looks
+    ASSERT_NE(held, nullptr);
+
+    const ProgramRun r = cli({"ports"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.count(QLatin1Char('\n')), 16) << r.out.toStdString();
+    EXPECT_TRUE(row(r.out, 1).contains(device(1)));
+    EXPECT_TRUE(row(r.out, 1).endsWith(QStringLiteral("readable, writable"))) << r.out.toStdString();
+    EXPECT_TRUE(row(r.out, 2).contains(device(2)));
+    EXPECT_TRUE(row(r.out, 2).endsWith(QStringLiteral("does not exist"))) << r.out.toStdString();
+    EXPECT_TRUE(row(r.out, 3).contains(QStringLiteral("busy: held by process %1 (").arg(QCoreApplication::applicationPid())))
+        << r.out.toStdString();
+    EXPECT_TRUE(row(r.out, 3).contains(QStringLiteral("lock file "))) << r.out.toStdString();
+    EXPECT_TRUE(row(r.out, 4).endsWith(QStringLiteral("no device"))) << r.out.toStdString();
+
+    // The same port as a send or a cross command meets it.
+    writeIni("PORT=3\nBAUDRATE=9600\n");
+    const ProgramRun busy = cli({"find"});
+    EXPECT_EQ(busy.exitCode, 3);
+    EXPECT_TRUE(busy.err.contains(QStringLiteral("Can't Open Com Port!\nCOM3 (%1) is busy: held by process %2")
+                                      .arg(device(3)).arg(QCoreApplication::applicationPid())))
+        << busy.err.toStdString();
+}
+
+TEST_F(CliPortAccessTest, FailedSearchNamesThePortsInTheWay)
+{
+    addCross(3);
+    writeIni("");
+    halvane::link::SerialPortOpener opener(ini());
+    auto held = opener.open(3, 9600); // the only cross is on a port this test holds
+    ASSERT_NE(held, nullptr);
+    const ProgramRun r = cli({"search"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QStringLiteral("Can't find cross!\n"));
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << "missing devices are not problems: " << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("halvane-cli: COM3 (%1) is busy: held by process %2")
+                                     .arg(device(3)).arg(QCoreApplication::applicationPid())))
+        << r.err.toStdString();
+}
+
+TEST_F(CliPortAccessTest, PermissionDeniedNamesTheDevicesGroup)
+{
+    addCross(1);
+    writeIni("PORT=1\nBAUDRATE=9600\n");
+    const QString group = QFileInfo(canonical(1)).group();
+    ASSERT_FALSE(group.isEmpty());
+    const ProgramRun r = cliWithoutAccess({"find"}, 1);
+    EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Can't Open Com Port!\nCOM1 (%1): permission denied.").arg(device(1))))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("the group that owns the device, here \"%1\"").arg(group)))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("log in again"))) << r.err.toStdString();
+
+    const ProgramRun listing = cliWithoutAccess({"ports"}, 1);
+    EXPECT_TRUE(row(listing.out, 1).endsWith(QStringLiteral("not readable, not writable (group %1)").arg(group)))
+        << listing.out.toStdString();
 }
 
 } // namespace

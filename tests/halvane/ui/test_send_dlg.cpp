@@ -205,6 +205,9 @@ void SendDlgTest::missingPortEndsAtOnce()
     auto dialog = dialogFor({QStringLiteral("Hour")}); // COM1 has no cross
     QVERIFY(waitEnded(*dialog));
     QCOMPARE(status(*dialog), QStringLiteral("Can't Open Com Port!"));
+    // Which device, and why, beside the fixed text.
+    const QString why = byName<QLabel>(dialog.get(), QStringLiteral("Warnings"))->text();
+    QVERIFY2(why.contains(QStringLiteral("COM1 (%1) does not exist").arg(path(QStringLiteral("com1")))), qPrintable(why));
     expectClosesOnlyAfterItsPause(*dialog);
 }
 
