@@ -137,10 +137,11 @@ TEST_F(ProfileTest, LinesInAnotherEncodingOrWithOtherLineEndsKeepTheirBytes)
     writeFile(QStringLiteral("test.ini"), "[FONT]\r\nFONT1=Caf\xE9 Sans\nFONT2=Na\xEFve\r\n[BOOT]\nPORT=1");
     ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("BOOT"), QStringLiteral("PORT"), QStringLiteral("3"), ini()));
     EXPECT_EQ(readFile(QStringLiteral("test.ini")),
-              QByteArray("[FONT]\r\nFONT1=Caf\xE9 Sans\nFONT2=Na\xEFve\r\n[BOOT]\nPORT=3\r\n"));
+              QByteArray("[FONT]\r\nFONT1=Caf\xE9 Sans\nFONT2=Na\xEFve\r\n[BOOT]\nPORT=3"))
+        << "the last line keeps having no line end";
     ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("FONT"), QStringLiteral("FONT3"), QStringLiteral("Mono"), ini()));
     EXPECT_EQ(readFile(QStringLiteral("test.ini")),
-              QByteArray("[FONT]\r\nFONT1=Caf\xE9 Sans\nFONT2=Na\xEFve\r\nFONT3=Mono\r\n[BOOT]\nPORT=3\r\n"));
+              QByteArray("[FONT]\r\nFONT1=Caf\xE9 Sans\nFONT2=Na\xEFve\r\nFONT3=Mono\r\n[BOOT]\nPORT=3"));
 }
 
 // Such a key would come back as a section line or as another key.

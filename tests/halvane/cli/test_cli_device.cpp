@@ -168,7 +168,7 @@ TEST_F(CliPortAccessTest, PortsListsEachDeviceAndWhatStandsInTheWay)
     addCross(1);
     addCross(3);
     writeIni("");
-    common::WritePrivateProfileStringA(QStringLiteral("PORTS"), QStringLiteral("COM4"), QString(), ini());
+    ASSERT_TRUE(common::WritePrivateProfileStringA(QStringLiteral("PORTS"), QStringLiteral("COM4"), QString(), ini()));
     halvane::link::SerialPortOpener opener(ini());
     auto held = opener.open(3, 9600); // this test holds COM3 while the program looks
     ASSERT_NE(held, nullptr);

@@ -31,7 +31,7 @@ TEST_F(DeviceCheckTest, MissingDeviceAndPortWithoutDeviceAreNamed)
 {
     writeIni("PORT=2\nBAUDRATE=9600\n");
     EXPECT_EQ(whyNot(2), QStringLiteral("COM2 (%1) does not exist: is the cross's adapter plugged in?").arg(device(2)));
-    common::WritePrivateProfileStringA(QStringLiteral("PORTS"), QStringLiteral("COM3"), QString(), ini());
+    ASSERT_TRUE(common::WritePrivateProfileStringA(QStringLiteral("PORTS"), QStringLiteral("COM3"), QString(), ini()));
     EXPECT_EQ(whyNot(3), QStringLiteral("COM3 has no device: map one in section PORTS of Halvane.ini (COM3=/dev/ttyUSB0)."));
 
     // A cross command keeps the fixed text first and puts the reason under it.
