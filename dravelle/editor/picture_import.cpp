@@ -4,6 +4,7 @@
 #include "common/gif/picture.h"
 #include "dravelle/document/animation_store.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace dravelle::editor {
@@ -106,7 +107,7 @@ ImportResult importPictureFile(const ImportOptions &options, const std::atomic_b
 common::Status openAnimation(document::AnimationStore &store, ImportResult result)
 {
     if (result.cancelled)
-        return common::Status::failure(QStringLiteral("The import was cancelled."));
+        return common::Status::failure(QCoreApplication::translate("Dravelle", "The import was cancelled."));
     store.newAnimation();
     store.replacePages(std::move(result.pages), std::move(result.delays));
     if (!result.loaded)

@@ -2,6 +2,7 @@
 
 #include "dravelle/editor/colour_list.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
@@ -103,7 +104,7 @@ std::vector<DotPage> buildWordsLayer(const WordsSettings &settings, int resoluti
 common::Status applyWords(AnimationStore &store, const WordsSettings &settings)
 {
     if (!store.hasAnimation())
-        return common::Status::failure(QStringLiteral("There is no animation to add words to."));
+        return common::Status::failure(QCoreApplication::translate("Dravelle", "There is no animation to add words to."));
     common::Status status = store.setWordsSettings(settings);
     if (!status)
         return status;

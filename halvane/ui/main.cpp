@@ -29,6 +29,10 @@ void scheduleScreenshot(halvane::ui::MainWindow *window, const QString &file, in
 
 int main(int argc, char **argv)
 {
+    // A language change starts the program again with the same arguments.
+    QStringList startArguments;
+    for (int i = 1; i < argc; ++i)
+        startArguments << QString::fromLocal8Bit(argv[i]);
     QString appDirError;
     if (!common::takeAppDirArgument(argc, argv, &appDirError)) {
         std::fprintf(stderr, "halvane: %s\n", qPrintable(appDirError));
@@ -52,6 +56,7 @@ int main(int argc, char **argv)
     parser.process(app);
 
     halvane::ui::HalvaneApp halvane(common::applicationFolder());
+    halvane.setRestartArguments(startArguments);
     halvane::ui::MainWindow *window = halvane.mainWindow(parser.value(open));
     window->resize(1280, 760);
     if (parser.isSet(screenshot))
