@@ -106,6 +106,10 @@
         <source>animation file (*.gif *.crs *.jpg *.bmp)</source>
         <translation>archivo de animación (*.gif *.crs *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>A font name may have at most %1 characters.</source>
+        <translation>El nombre de una fuente puede tener como máximo %1 caracteres.</translation>
+    </message>
 </context>
 <context>
     <name>GifText</name>

@@ -106,6 +106,10 @@
         <source>animation file (*.gif *.crs *.jpg *.bmp)</source>
         <translation>fichier d&apos;animation (*.gif *.crs *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>A font name may have at most %1 characters.</source>
+        <translation>Un nom de police peut compter au plus %1 caractères.</translation>
+    </message>
 </context>
 <context>
     <name>GifText</name>

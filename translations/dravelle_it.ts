@@ -106,6 +106,10 @@
         <source>animation file (*.gif *.crs *.jpg *.bmp)</source>
         <translation>file di animazione (*.gif *.crs *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>A font name may have at most %1 characters.</source>
+        <translation>Il nome di un carattere può avere al massimo %1 caratteri.</translation>
+    </message>
 </context>
 <context>
     <name>GifText</name>

@@ -367,6 +367,10 @@
         <source>The file %1 does not exist.</source>
         <translation>El archivo %1 no existe.</translation>
     </message>
+    <message>
+        <source>%1 is sent as one dark frame. %2</source>
+        <translation>%1 se envía como un único fotograma apagado. %2</translation>
+    </message>
 </context>
 <context>
     <name>halvane::link</name>
@@ -450,6 +454,42 @@
         <source>Temperature factor must be -10 to +10.</source>
         <translation>El factor de temperatura debe estar entre -10 y +10.</translation>
     </message>
+    <message>
+        <source>Test Cross Work OK!</source>
+        <translation>¡Prueba de la cruz correcta!</translation>
+    </message>
+    <message>
+        <source>Test Cross Work Error!</source>
+        <translation>¡Error en la prueba de la cruz!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Open Com Port!</source>
+        <translation>¡No se puede abrir el puerto COM!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find cross!</source>
+        <translation>¡No se encuentra la cruz!</translation>
+    </message>
+    <message>
+        <source>Find cross!</source>
+        <translation>¡Cruz encontrada!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write to the Com Port!</source>
+        <translation>¡No se puede escribir en el puerto COM!</translation>
+    </message>
+    <message>
+        <source>Set Bright Complete!</source>
+        <translation>¡Brillo ajustado!</translation>
+    </message>
+    <message>
+        <source>Set Open/Close Complete!</source>
+        <translation>¡Horas de encendido y apagado ajustadas!</translation>
+    </message>
+    <message>
+        <source>Set cross&apos;s parameters ok!</source>
+        <translation>¡Parámetros de la cruz ajustados!</translation>
+    </message>
 </context>
 <context>
     <name>halvane::preview</name>
@@ -505,6 +545,50 @@ Copie este archivo en «Animation».</translation>
     <message>
         <source>Prompt</source>
         <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>1 rate</source>
+        <translation>nivel 1</translation>
+    </message>
+    <message>
+        <source>2 rate</source>
+        <translation>nivel 2</translation>
+    </message>
+    <message>
+        <source>3 rate</source>
+        <translation>nivel 3</translation>
+    </message>
+    <message>
+        <source>4 rate</source>
+        <translation>nivel 4</translation>
+    </message>
+    <message>
+        <source>Alway 1 rate</source>
+        <translation>Siempre nivel 1</translation>
+    </message>
+    <message>
+        <source>Alway 2 rate</source>
+        <translation>Siempre nivel 2</translation>
+    </message>
+    <message>
+        <source>Alway 3 rate</source>
+        <translation>Siempre nivel 3</translation>
+    </message>
+    <message>
+        <source>Alway 4 rate</source>
+        <translation>Siempre nivel 4</translation>
+    </message>
+    <message>
+        <source>Always open</source>
+        <translation>Siempre encendido</translation>
+    </message>
+    <message>
+        <source>Always closed</source>
+        <translation>Siempre apagado</translation>
+    </message>
+    <message>
+        <source>ATTENTION</source>
+        <translation>ATENCIÓN</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1005,18 @@ Copie este archivo en «Animation».</translation>
         <source>Execute Dravelle/Dravelle.exe Programe Error!</source>
         <translation>¡Error al ejecutar el programa Dravelle/Dravelle.exe!</translation>
     </message>
+    <message>
+        <source>        Can&apos;t find cross          </source>
+        <translation>        No se encuentra la cruz          </translation>
+    </message>
+    <message>
+        <source>   COM : -     </source>
+        <translation>   COM : -     </translation>
+    </message>
+    <message>
+        <source>   Baudrate : ------     </source>
+        <translation>   Velocidad : ------     </translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::OnOffDlg</name>
@@ -1276,7 +1372,7 @@ Copie este archivo en «Animation».</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation>Fuentes</translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Size</source>

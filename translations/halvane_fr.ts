@@ -367,6 +367,10 @@
         <source>The file %1 does not exist.</source>
         <translation>Le fichier %1 n&apos;existe pas.</translation>
     </message>
+    <message>
+        <source>%1 is sent as one dark frame. %2</source>
+        <translation>%1 est envoyé sous la forme d&apos;une seule image éteinte. %2</translation>
+    </message>
 </context>
 <context>
     <name>halvane::link</name>
@@ -450,6 +454,42 @@
         <source>Temperature factor must be -10 to +10.</source>
         <translation>Le facteur de température doit être entre -10 et +10.</translation>
     </message>
+    <message>
+        <source>Test Cross Work OK!</source>
+        <translation>Test de la croix réussi !</translation>
+    </message>
+    <message>
+        <source>Test Cross Work Error!</source>
+        <translation>Échec du test de la croix !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Open Com Port!</source>
+        <translation>Impossible d&apos;ouvrir le port COM !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find cross!</source>
+        <translation>Croix introuvable !</translation>
+    </message>
+    <message>
+        <source>Find cross!</source>
+        <translation>Croix trouvée !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write to the Com Port!</source>
+        <translation>Impossible d&apos;écrire sur le port COM !</translation>
+    </message>
+    <message>
+        <source>Set Bright Complete!</source>
+        <translation>Luminosité réglée !</translation>
+    </message>
+    <message>
+        <source>Set Open/Close Complete!</source>
+        <translation>Heures d&apos;allumage et d&apos;extinction réglées !</translation>
+    </message>
+    <message>
+        <source>Set cross&apos;s parameters ok!</source>
+        <translation>Paramètres de la croix réglés !</translation>
+    </message>
 </context>
 <context>
     <name>halvane::preview</name>
@@ -505,6 +545,50 @@ Veuillez copier ce fichier dans « Animation ».</translation>
     <message>
         <source>Prompt</source>
         <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>1 rate</source>
+        <translation>niveau 1</translation>
+    </message>
+    <message>
+        <source>2 rate</source>
+        <translation>niveau 2</translation>
+    </message>
+    <message>
+        <source>3 rate</source>
+        <translation>niveau 3</translation>
+    </message>
+    <message>
+        <source>4 rate</source>
+        <translation>niveau 4</translation>
+    </message>
+    <message>
+        <source>Alway 1 rate</source>
+        <translation>Toujours niveau 1</translation>
+    </message>
+    <message>
+        <source>Alway 2 rate</source>
+        <translation>Toujours niveau 2</translation>
+    </message>
+    <message>
+        <source>Alway 3 rate</source>
+        <translation>Toujours niveau 3</translation>
+    </message>
+    <message>
+        <source>Alway 4 rate</source>
+        <translation>Toujours niveau 4</translation>
+    </message>
+    <message>
+        <source>Always open</source>
+        <translation>Toujours allumé</translation>
+    </message>
+    <message>
+        <source>Always closed</source>
+        <translation>Toujours éteint</translation>
+    </message>
+    <message>
+        <source>ATTENTION</source>
+        <translation>ATTENTION</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1005,18 @@ Veuillez copier ce fichier dans « Animation ».</translation>
         <source>Execute Dravelle/Dravelle.exe Programe Error!</source>
         <translation>Erreur au lancement du programme Dravelle/Dravelle.exe !</translation>
     </message>
+    <message>
+        <source>        Can&apos;t find cross          </source>
+        <translation>        Croix introuvable          </translation>
+    </message>
+    <message>
+        <source>   COM : -     </source>
+        <translation>   COM : -     </translation>
+    </message>
+    <message>
+        <source>   Baudrate : ------     </source>
+        <translation>   Débit : ------     </translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::OnOffDlg</name>
@@ -1276,7 +1372,7 @@ Veuillez copier ce fichier dans « Animation ».</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation>Polices</translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Size</source>

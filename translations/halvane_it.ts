@@ -367,6 +367,10 @@
         <source>The file %1 does not exist.</source>
         <translation>Il file %1 non esiste.</translation>
     </message>
+    <message>
+        <source>%1 is sent as one dark frame. %2</source>
+        <translation>%1 viene inviato come un unico fotogramma spento. %2</translation>
+    </message>
 </context>
 <context>
     <name>halvane::link</name>
@@ -450,6 +454,42 @@
         <source>Temperature factor must be -10 to +10.</source>
         <translation>Il fattore di temperatura deve essere tra -10 e +10.</translation>
     </message>
+    <message>
+        <source>Test Cross Work OK!</source>
+        <translation>Prova della croce riuscita!</translation>
+    </message>
+    <message>
+        <source>Test Cross Work Error!</source>
+        <translation>Prova della croce non riuscita!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Open Com Port!</source>
+        <translation>Impossibile aprire la porta COM!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find cross!</source>
+        <translation>Croce non trovata!</translation>
+    </message>
+    <message>
+        <source>Find cross!</source>
+        <translation>Croce trovata!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write to the Com Port!</source>
+        <translation>Impossibile scrivere sulla porta COM!</translation>
+    </message>
+    <message>
+        <source>Set Bright Complete!</source>
+        <translation>Luminosità impostata!</translation>
+    </message>
+    <message>
+        <source>Set Open/Close Complete!</source>
+        <translation>Orari di accensione e spegnimento impostati!</translation>
+    </message>
+    <message>
+        <source>Set cross&apos;s parameters ok!</source>
+        <translation>Parametri della croce impostati!</translation>
+    </message>
 </context>
 <context>
     <name>halvane::preview</name>
@@ -505,6 +545,50 @@ Copia questo file in «Animation».</translation>
     <message>
         <source>Prompt</source>
         <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>1 rate</source>
+        <translation>livello 1</translation>
+    </message>
+    <message>
+        <source>2 rate</source>
+        <translation>livello 2</translation>
+    </message>
+    <message>
+        <source>3 rate</source>
+        <translation>livello 3</translation>
+    </message>
+    <message>
+        <source>4 rate</source>
+        <translation>livello 4</translation>
+    </message>
+    <message>
+        <source>Alway 1 rate</source>
+        <translation>Sempre livello 1</translation>
+    </message>
+    <message>
+        <source>Alway 2 rate</source>
+        <translation>Sempre livello 2</translation>
+    </message>
+    <message>
+        <source>Alway 3 rate</source>
+        <translation>Sempre livello 3</translation>
+    </message>
+    <message>
+        <source>Alway 4 rate</source>
+        <translation>Sempre livello 4</translation>
+    </message>
+    <message>
+        <source>Always open</source>
+        <translation>Sempre acceso</translation>
+    </message>
+    <message>
+        <source>Always closed</source>
+        <translation>Sempre spento</translation>
+    </message>
+    <message>
+        <source>ATTENTION</source>
+        <translation>ATTENZIONE</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1005,18 @@ Copia questo file in «Animation».</translation>
         <source>Execute Dravelle/Dravelle.exe Programe Error!</source>
         <translation>Errore nell&apos;avvio del programma Dravelle/Dravelle.exe!</translation>
     </message>
+    <message>
+        <source>        Can&apos;t find cross          </source>
+        <translation>        Croce non trovata          </translation>
+    </message>
+    <message>
+        <source>   COM : -     </source>
+        <translation>   COM : -     </translation>
+    </message>
+    <message>
+        <source>   Baudrate : ------     </source>
+        <translation>   Velocità : ------     </translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::OnOffDlg</name>
@@ -1276,7 +1372,7 @@ Copia questo file in «Animation».</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation>Caratteri</translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <source>Size</source>

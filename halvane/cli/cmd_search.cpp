@@ -21,7 +21,7 @@ int runSearch(const Arguments &parsed)
     search.wait();
     const link::SearchResult r = search.result();
     if (!r.found) {
-        out() << link::kTextCantFindCross << "\n";
+        out() << link::linkText(link::kTextCantFindCross) << "\n";
         return 1;
     }
     const QString kind = r.resolution ? QStringLiteral("%1x%1").arg(r.resolution) : QStringLiteral("Error");

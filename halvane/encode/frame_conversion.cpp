@@ -32,7 +32,7 @@ QString darkFrameWarning(const QString &path, const common::gif::Picture &file)
     const QString reason = QFileInfo::exists(path)
                                ? file.errorString()
                                : QCoreApplication::translate("halvane::encode", "The file %1 does not exist.").arg(path);
-    return QStringLiteral("%1 is sent as one dark frame. %2").arg(name, reason);
+    return QCoreApplication::translate("halvane::encode", "%1 is sent as one dark frame. %2").arg(name, reason);
 }
 
 // One record of `canvas`: the single-frame case of both conversions.

@@ -41,7 +41,7 @@ LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> &stop, 
 {
     PortHandle port = OpenConfiguredPort(link);
     if (!port)
-        return LinkStatus::failure(LinkStatus::Code::PortNotOpened, kTextCantOpenPort);
+        return LinkStatus::failure(LinkStatus::Code::PortNotOpened, linkText(kTextCantOpenPort));
     QFile log(link.appFolder + kTestLogName);
     log.open(QIODevice::WriteOnly | QIODevice::Truncate); // the log is a by-product only
     std::vector<CrossAddress> senders;
@@ -59,7 +59,7 @@ LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> &stop, 
         if (int(senders.size()) == kFramesWanted)
             break;
         if (link.clock->tickMs() - start >= std::uint32_t(std::max(timeoutMs, 0)))
-            return LinkStatus::failure(LinkStatus::Code::Failed, kTextTestError);
+            return LinkStatus::failure(LinkStatus::Code::Failed, linkText(kTextTestError));
         link.clock->sleepMs(kSleepMs);
     }
     CloseCrossPort(port);
@@ -67,8 +67,8 @@ LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> &stop, 
     const CrossAddress expected = ReadCrossAddress(link.iniPath(), project::Address4Fallback::FF);
     for (const CrossAddress &sender : senders)
         if (sender != expected)
-            return LinkStatus::failure(LinkStatus::Code::Failed, kTextTestError);
-    return LinkStatus::success(kTextTestOk);
+            return LinkStatus::failure(LinkStatus::Code::Failed, linkText(kTextTestError));
+    return LinkStatus::success(linkText(kTextTestOk));
 }
 
 } // namespace halvane::link

@@ -57,15 +57,15 @@ LinkStatus FindCross(const LinkContext &link)
 {
     PortHandle port = OpenConfiguredPort(link);
     if (!port)
-        return LinkStatus::failure(LinkStatus::Code::PortNotOpened, kTextCantOpenPort);
+        return LinkStatus::failure(LinkStatus::Code::PortNotOpened, linkText(kTextCantOpenPort));
     const QByteArray bytes =
         exchangeOnce(link, *port, ReadCrossAddress(link.iniPath(), Address4Fallback::EF),
                      kCmdFindCross, {}, kFindCrossWaitMs, kFindCrossReadSize);
     CloseCrossPort(port);
     if (!FindReply(bytes, kReplyFindCross))
-        return LinkStatus::failure(LinkStatus::Code::NoReply, kTextCantFindCross);
+        return LinkStatus::failure(LinkStatus::Code::NoReply, linkText(kTextCantFindCross));
     project::writeBootInt(link.iniPath(), project::kKeyFind, 1);
-    return LinkStatus::success(kTextFindCross);
+    return LinkStatus::success(linkText(kTextFindCross));
 }
 
 LinkStatus FindCrossAtAddress(const LinkContext &link, const AddressBook &book)

@@ -163,9 +163,8 @@ void MainWindow::buildToolBar(const ToolActions &actions)
 void MainWindow::buildStatusBar()
 {
     // The panes' first texts, shown until the search has ended.
-    const std::array<QString, 3> first = {QStringLiteral("        Can't find cross          "),
-                                          QStringLiteral("   COM : -     "),
-                                          QStringLiteral("   Baudrate : ------     ")};
+    const std::array<QString, 3> first = {tr("        Can't find cross          "), tr("   COM : -     "),
+                                          tr("   Baudrate : ------     ")};
     const std::array<QString, 3> names = {tr("Cross"), tr("COM"), tr("Baudrate")};
     for (std::size_t pane = 0; pane < m_panes.size(); ++pane) {
         m_panes[pane] = new QLabel(first[pane]);
