@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -31,6 +32,8 @@ QString makeFolder(const QTemporaryDir &dir)
 {
     const QString app = dir.path() + QLatin1Char('/');
     QDir(app).mkpath(QStringLiteral("animations"));
+    // Keeps the window's recent list out of the user's configuration.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, app + QStringLiteral("config"));
     QFile ini(app + QStringLiteral("Halvane.ini"));
     if (ini.open(QIODevice::WriteOnly))
         ini.write("[BOOT]\nCROSSSTYLE=0\n[FONT]\nFONTNUM=1\nFONT1=Liberation Sans\n");

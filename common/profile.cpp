@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLockFile>
+#include <QMutex>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <optional>
@@ -13,7 +16,10 @@ namespace {
 
 // One line of the file as read, with what it means for lookups.
 struct IniLine {
-    QString text;            // the line without its line end
+    QByteArray raw;          // the line's bytes as read, without its line end
+    QByteArray eol;          // its own line end as read ("\r\n" or "\n"); empty for a new line
+    bool unterminated = false; // the file's last line, read without a line end
+    QString text;            // the line decoded, without its line end
     QString section;         // for a section line: its name
     QString key;             // for a key line: its trimmed name
     QString value;           // for a key line: its trimmed value
@@ -47,6 +53,23 @@ IniLine parseLine(const QString &text)
     return line;
 }
 
+// A line as text: UTF-8 when it is valid UTF-8, else the single-byte
+// Latin-1 reading, so a line an older program wrote in a Windows code page
+// still reads and is written back unchanged.
+QString decodeLine(const QByteArray &raw)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(raw);
+    return utf8.hasError() ? QString::fromLatin1(raw) : text;
+}
+
+IniLine newLine(const QString &text)
+{
+    IniLine line = parseLine(text);
+    line.raw = text.toUtf8();
+    return line;
+}
+
 IniFile readIni(const QString &path)
 {
     IniFile ini;
@@ -59,14 +82,22 @@ IniFile readIni(const QString &path)
         data.remove(0, 3);
     }
     ini.crlf = data.contains("\r\n");
-    const QString text = QString::fromUtf8(data);
-    QStringList rows = text.split(QLatin1Char('\n'));
-    if (!rows.isEmpty() && rows.last().isEmpty())
-        rows.removeLast();
-    for (QString row : rows) {
-        if (row.endsWith(QLatin1Char('\r')))
-            row.chop(1);
-        ini.lines.append(parseLine(row));
+    qsizetype start = 0;
+    while (start < data.size()) {
+        const qsizetype newline = data.indexOf('\n', start);
+        const qsizetype end = newline < 0 ? data.size() : newline;
+        QByteArray raw = data.mid(start, end - start);
+        QByteArray eol = newline < 0 ? QByteArray() : QByteArray("\n");
+        if (raw.endsWith('\r')) {
+            raw.chop(1);
+            eol.prepend('\r');
+        }
+        IniLine line = parseLine(decodeLine(raw));
+        line.raw = std::move(raw);
+        line.unterminated = eol.isEmpty();
+        line.eol = std::move(eol);
+        ini.lines.append(std::move(line));
+        start = end + 1;
     }
     return ini;
 }
@@ -153,13 +184,28 @@ Status writeIni(const IniFile &ini, const QString &path)
     QByteArray out;
     if (ini.bom)
         out += "\xEF\xBB\xBF";
-    for (const IniLine &line : ini.lines)
-        out += line.text.toUtf8() + eol;
+    for (qsizetype i = 0; i < ini.lines.size(); ++i) {
+        const IniLine &line = ini.lines[i];
+        out += line.raw;
+        if (!line.eol.isEmpty())
+            out += line.eol;
+        else if (!line.unterminated || i + 1 < ini.lines.size())
+            out += eol; // a new line, or a last line that no longer is
+    }
 
     const Status saved = saveAtomically(path, out);
     if (!saved)
         return Status::failure(QCoreApplication::translate("common::Profile", "Cannot write %1: %2").arg(path, saved.message));
     return Status::success();
+}
+
+constexpr int kLockWaitMs = 5000;
+constexpr int kStaleLockMs = 10000; // a writer holds the lock for milliseconds
+
+QMutex &writeMutex()
+{
+    static QMutex mutex;
+    return mutex;
 }
 
 } // namespace
@@ -198,25 +244,39 @@ Status WritePrivateProfileStringA(const QString &section, const QString &key,
             "common::Profile", "The setting %1 in [%2] was not saved: a section, key or "
             "value may not contain a line break or a NUL character.")
                                    .arg(key.trimmed(), section.trimmed()));
+    // One read-modify-write at a time, across the program's threads and
+    // across programs: another writer's key is never lost to a stale read.
+    const QMutexLocker threads(&writeMutex());
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kStaleLockMs);
+    // A folder that takes no lock file takes no new settings file either:
+    // the write below then says why.
+    if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError)
+        return Status::failure(QCoreApplication::translate(
+            "common::Profile", "The setting %1 in [%2] was not saved: another program keeps %3 locked.")
+                                   .arg(key.trimmed(), section.trimmed(), path));
     IniFile ini = readIni(path);
     const QString keyName = key.trimmed();
     if (const auto at = findKey(ini, section, key)) {
         IniLine &line = ini.lines[*at];
-        line = parseLine(line.key + QLatin1Char('=') + value);
+        IniLine changed = newLine(line.key + QLatin1Char('=') + value);
+        changed.eol = line.eol;
+        changed.unterminated = line.unterminated;
+        line = std::move(changed);
         return writeIni(ini, path);
     }
-    const IniLine newLine = parseLine(keyName + QLatin1Char('=') + value);
+    const IniLine added = newLine(keyName + QLatin1Char('=') + value);
     const qsizetype s = findSection(ini, section);
     if (s < 0) {
-        ini.lines.append(parseLine(QLatin1Char('[') + section.trimmed() + QLatin1Char(']')));
-        ini.lines.append(newLine);
+        ini.lines.append(newLine(QLatin1Char('[') + section.trimmed() + QLatin1Char(']')));
+        ini.lines.append(added);
         return writeIni(ini, path);
     }
     // After the section's last non-blank line, so blank separators stay below.
     qsizetype insertAt = sectionEnd(ini, s);
     while (insertAt > s + 1 && ini.lines[insertAt - 1].text.trimmed().isEmpty())
         --insertAt;
-    ini.lines.insert(insertAt, newLine);
+    ini.lines.insert(insertAt, added);
     return writeIni(ini, path);
 }
 

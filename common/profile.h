@@ -15,7 +15,9 @@ namespace common {
 //    section "name"; a UTF-8 byte order mark and CRLF line ends are accepted;
 //  - a missing file or key is not an error: the caller's default is used;
 //  - every call reads the file again (no cache), every write goes through at
-//    once and replaces the file atomically, keeping all other lines as they were.
+//    once and replaces the file atomically, keeping all other lines byte for
+//    byte (whatever their encoding and line ends); writes from several
+//    threads or programs are serialized by a lock file beside the settings.
 
 // The value of an integer key. An absent or empty key gives `defaultValue`;
 // a value that does not begin with a decimal number (after optional spaces

@@ -188,6 +188,21 @@
         <source>The setting %1 in [%2] was not saved: a section, key or value may not contain a line break or a NUL character.</source>
         <translation>El ajuste %1 de [%2] no se ha guardado: una sección, clave o valor no puede contener saltos de línea ni caracteres NUL.</translation>
     </message>
+    <message>
+        <source>The setting %1 in [%2] was not saved: another program keeps %3 locked.</source>
+        <translation>El ajuste %1 de [%2] no se ha guardado: otro programa mantiene %3 bloqueado.</translation>
+    </message>
+</context>
+<context>
+    <name>dravelle::editor</name>
+    <message>
+        <source>The picture has %1 frames: the first %2 were taken, the most pages an animation of %3 x %3 dots may have.</source>
+        <translation>La imagen tiene %1 fotogramas: se han tomado los %2 primeros, el máximo de páginas de una animación de %3 x %3 puntos.</translation>
+    </message>
+    <message>
+        <source>These words would make %1 pages: an animation of %2 x %2 dots may have at most %3. Please use a shorter text or a smaller size.</source>
+        <translation>Este texto daría %1 páginas: una animación de %2 x %2 puntos puede tener como máximo %3. Use un texto más corto o un tamaño menor.</translation>
+    </message>
 </context>
 <context>
     <name>dravelle::ui::ColourBar</name>

@@ -188,6 +188,21 @@
         <source>The setting %1 in [%2] was not saved: a section, key or value may not contain a line break or a NUL character.</source>
         <translation>Le réglage %1 de [%2] n&apos;a pas été enregistré : une section, une clé ou une valeur ne peut contenir ni saut de ligne ni caractère NUL.</translation>
     </message>
+    <message>
+        <source>The setting %1 in [%2] was not saved: another program keeps %3 locked.</source>
+        <translation>Le réglage %1 de [%2] n&apos;a pas été enregistré : un autre programme verrouille %3.</translation>
+    </message>
+</context>
+<context>
+    <name>dravelle::editor</name>
+    <message>
+        <source>The picture has %1 frames: the first %2 were taken, the most pages an animation of %3 x %3 dots may have.</source>
+        <translation>L&apos;image contient %1 images : les %2 premières ont été prises, le maximum de pages d&apos;une animation de %3 x %3 points.</translation>
+    </message>
+    <message>
+        <source>These words would make %1 pages: an animation of %2 x %2 dots may have at most %3. Please use a shorter text or a smaller size.</source>
+        <translation>Ce texte donnerait %1 pages : une animation de %2 x %2 points en compte au plus %3. Veuillez raccourcir le texte ou réduire la taille.</translation>
+    </message>
 </context>
 <context>
     <name>dravelle::ui::ColourBar</name>

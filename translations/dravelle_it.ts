@@ -188,6 +188,21 @@
         <source>The setting %1 in [%2] was not saved: a section, key or value may not contain a line break or a NUL character.</source>
         <translation>L&apos;impostazione %1 in [%2] non è stata salvata: una sezione, una chiave o un valore non può contenere a capo né caratteri NUL.</translation>
     </message>
+    <message>
+        <source>The setting %1 in [%2] was not saved: another program keeps %3 locked.</source>
+        <translation>L&apos;impostazione %1 in [%2] non è stata salvata: un altro programma tiene bloccato %3.</translation>
+    </message>
+</context>
+<context>
+    <name>dravelle::editor</name>
+    <message>
+        <source>The picture has %1 frames: the first %2 were taken, the most pages an animation of %3 x %3 dots may have.</source>
+        <translation>L&apos;immagine ha %1 fotogrammi: sono stati presi i primi %2, il massimo di pagine di un&apos;animazione di %3 x %3 punti.</translation>
+    </message>
+    <message>
+        <source>These words would make %1 pages: an animation of %2 x %2 dots may have at most %3. Please use a shorter text or a smaller size.</source>
+        <translation>Questo testo darebbe %1 pagine: un&apos;animazione di %2 x %2 punti può averne al massimo %3. Usa un testo più corto o una dimensione minore.</translation>
+    </message>
 </context>
 <context>
     <name>dravelle::ui::ColourBar</name>

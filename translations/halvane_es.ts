@@ -351,6 +351,41 @@
     </message>
 </context>
 <context>
+    <name>UsageText</name>
+    <message>
+        <source>TOC</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Animations</source>
+        <translation>Animaciones</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Textos</translation>
+    </message>
+    <message>
+        <source>%1 block</source>
+        <translation>%1 bloque</translation>
+    </message>
+    <message>
+        <source>%1 blocks</source>
+        <translation>%1 bloques</translation>
+    </message>
+    <message>
+        <source>send %1</source>
+        <translation>envío %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 bytes, %4, %5%</source>
+        <translation>%1: %2 de %3 bytes, %4, %5 %</translation>
+    </message>
+    <message>
+        <source>Sending takes at least %1 (%2)</source>
+        <translation>El envío tarda al menos %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>common::Profile</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -359,6 +394,10 @@
     <message>
         <source>The setting %1 in [%2] was not saved: a section, key or value may not contain a line break or a NUL character.</source>
         <translation>El ajuste %1 de [%2] no se ha guardado: una sección, clave o valor no puede contener saltos de línea ni caracteres NUL.</translation>
+    </message>
+    <message>
+        <source>The setting %1 in [%2] was not saved: another program keeps %3 locked.</source>
+        <translation>El ajuste %1 de [%2] no se ha guardado: otro programa mantiene %3 bloqueado.</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1055,33 @@ Copie este archivo en «Animation».</translation>
     <message>
         <source>   Baudrate : ------     </source>
         <translation>   Velocidad : ------     </translation>
+    </message>
+    <message>
+        <source>Recent Play Projects</source>
+        <translation>Proyectos de reproducción recientes</translation>
+    </message>
+    <message>
+        <source>The play project &quot;%1&quot; is no longer there: it has been taken off the list of recent play projects.</source>
+        <translation>El proyecto de reproducción «%1» ya no existe: se ha quitado de la lista de proyectos recientes.</translation>
+    </message>
+    <message>
+        <source>Clear the List</source>
+        <translation>Vaciar la lista</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::ui::MemoryMeter</name>
+    <message>
+        <source>Cross memory</source>
+        <translation>Memoria de la cruz</translation>
+    </message>
+    <message>
+        <source>Memory: measuring...</source>
+        <translation>Memoria: midiendo...</translation>
+    </message>
+    <message>
+        <source>Too large for the cross: %1</source>
+        <translation>Demasiado grande para la cruz: %1</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,41 @@
     </message>
 </context>
 <context>
+    <name>UsageText</name>
+    <message>
+        <source>TOC</source>
+        <translation>Table des matières</translation>
+    </message>
+    <message>
+        <source>Animations</source>
+        <translation>Animations</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Textes</translation>
+    </message>
+    <message>
+        <source>%1 block</source>
+        <translation>%1 bloc</translation>
+    </message>
+    <message>
+        <source>%1 blocks</source>
+        <translation>%1 blocs</translation>
+    </message>
+    <message>
+        <source>send %1</source>
+        <translation>envoi %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 bytes, %4, %5%</source>
+        <translation>%1 : %2 octets sur %3, %4, %5 %</translation>
+    </message>
+    <message>
+        <source>Sending takes at least %1 (%2)</source>
+        <translation>L&apos;envoi prend au moins %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>common::Profile</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -359,6 +394,10 @@
     <message>
         <source>The setting %1 in [%2] was not saved: a section, key or value may not contain a line break or a NUL character.</source>
         <translation>Le réglage %1 de [%2] n&apos;a pas été enregistré : une section, une clé ou une valeur ne peut contenir ni saut de ligne ni caractère NUL.</translation>
+    </message>
+    <message>
+        <source>The setting %1 in [%2] was not saved: another program keeps %3 locked.</source>
+        <translation>Le réglage %1 de [%2] n&apos;a pas été enregistré : un autre programme verrouille %3.</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1055,33 @@ Veuillez copier ce fichier dans « Animation ».</translation>
     <message>
         <source>   Baudrate : ------     </source>
         <translation>   Débit : ------     </translation>
+    </message>
+    <message>
+        <source>Recent Play Projects</source>
+        <translation>Projets de lecture récents</translation>
+    </message>
+    <message>
+        <source>The play project &quot;%1&quot; is no longer there: it has been taken off the list of recent play projects.</source>
+        <translation>Le projet de lecture « %1 » n&apos;existe plus : il a été retiré de la liste des projets récents.</translation>
+    </message>
+    <message>
+        <source>Clear the List</source>
+        <translation>Effacer la liste</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::ui::MemoryMeter</name>
+    <message>
+        <source>Cross memory</source>
+        <translation>Mémoire de la croix</translation>
+    </message>
+    <message>
+        <source>Memory: measuring...</source>
+        <translation>Mémoire : mesure en cours...</translation>
+    </message>
+    <message>
+        <source>Too large for the cross: %1</source>
+        <translation>Trop volumineux pour la croix : %1</translation>
     </message>
 </context>
 <context>

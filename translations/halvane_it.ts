@@ -351,6 +351,41 @@
     </message>
 </context>
 <context>
+    <name>UsageText</name>
+    <message>
+        <source>TOC</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Animations</source>
+        <translation>Animazioni</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testi</translation>
+    </message>
+    <message>
+        <source>%1 block</source>
+        <translation>%1 blocco</translation>
+    </message>
+    <message>
+        <source>%1 blocks</source>
+        <translation>%1 blocchi</translation>
+    </message>
+    <message>
+        <source>send %1</source>
+        <translation>invio %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 bytes, %4, %5%</source>
+        <translation>%1: %2 di %3 byte, %4, %5%</translation>
+    </message>
+    <message>
+        <source>Sending takes at least %1 (%2)</source>
+        <translation>L&apos;invio richiede almeno %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>common::Profile</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -359,6 +394,10 @@
     <message>
         <source>The setting %1 in [%2] was not saved: a section, key or value may not contain a line break or a NUL character.</source>
         <translation>L&apos;impostazione %1 in [%2] non è stata salvata: una sezione, una chiave o un valore non può contenere a capo né caratteri NUL.</translation>
+    </message>
+    <message>
+        <source>The setting %1 in [%2] was not saved: another program keeps %3 locked.</source>
+        <translation>L&apos;impostazione %1 in [%2] non è stata salvata: un altro programma tiene bloccato %3.</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1055,33 @@ Copia questo file in «Animation».</translation>
     <message>
         <source>   Baudrate : ------     </source>
         <translation>   Velocità : ------     </translation>
+    </message>
+    <message>
+        <source>Recent Play Projects</source>
+        <translation>Progetti di riproduzione recenti</translation>
+    </message>
+    <message>
+        <source>The play project &quot;%1&quot; is no longer there: it has been taken off the list of recent play projects.</source>
+        <translation>Il progetto di riproduzione «%1» non esiste più: è stato tolto dall&apos;elenco dei progetti recenti.</translation>
+    </message>
+    <message>
+        <source>Clear the List</source>
+        <translation>Svuota l&apos;elenco</translation>
+    </message>
+</context>
+<context>
+    <name>halvane::ui::MemoryMeter</name>
+    <message>
+        <source>Cross memory</source>
+        <translation>Memoria della croce</translation>
+    </message>
+    <message>
+        <source>Memory: measuring...</source>
+        <translation>Memoria: misurazione...</translation>
+    </message>
+    <message>
+        <source>Too large for the cross: %1</source>
+        <translation>Troppo grande per la croce: %1</translation>
     </message>
 </context>
 <context>

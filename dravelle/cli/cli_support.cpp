@@ -51,6 +51,8 @@ common::Status loadAnimation(document::AnimationStore &store, const editor::Impo
     editor::ImportResult result = editor::importPictureFile(options);
     if (!result.loaded)
         return Status::failure(QStringLiteral("cannot read %1: %2").arg(options.path, result.error));
+    if (!result.notice.isEmpty())
+        err() << "dravelle-cli: " << result.notice << "\n";
     return editor::openAnimation(store, std::move(result));
 }
 

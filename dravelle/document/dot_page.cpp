@@ -4,6 +4,13 @@
 
 namespace dravelle::document {
 
+int maxPageCount(int resolution)
+{
+    const std::size_t pageBytes = std::size_t(kChannelCount) * std::size_t(resolution) * std::size_t(resolution)
+                                  * sizeof(std::int32_t);
+    return pageBytes == 0 ? 0 : int(kPagesMemoryBudget / 2 / pageBytes);
+}
+
 DotPage DotPage::blank(int resolution)
 {
     DotPage page;

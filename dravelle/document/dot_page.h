@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -27,6 +28,14 @@ constexpr int kColourBitGreen = 2;
 constexpr int kColourBitBlue = 4;
 constexpr int kColourWhite = 7;
 constexpr int channelBit(int channel) { return 1 << channel; }
+
+// The memory all pages of an animation and its words layer may take
+// together: no picture and no text can make the editor hold more.
+inline constexpr std::size_t kPagesMemoryBudget = std::size_t(1) << 30;
+
+// The most pages an animation of R x R dots may have, and the most words
+// pages: with both full the budget holds (19,418 pages at 48, 10,922 at 64).
+int maxPageCount(int resolution);
 
 // A page of the animation (or of the words layer, or the working page): three
 // planes of R x R codes, dot (x, y) at index x + y * R.

@@ -79,7 +79,17 @@ ImportResult importPictureFile(const ImportOptions &options, const std::atomic_b
         result.loaded = false;
         result.error = picture.errorString();
     }
-    const int frames = std::max(1, picture.frameCount());
+    int frames = std::max(1, picture.frameCount());
+    const int maxPages = options.maxPages > 0 ? options.maxPages : maxPageCount(r);
+    if (frames > maxPages) {
+        result.notice = QCoreApplication::translate("dravelle::editor",
+                                                    "The picture has %1 frames: the first %2 were taken, the most "
+                                                    "pages an animation of %3 x %3 dots may have.")
+                            .arg(frames)
+                            .arg(maxPages)
+                            .arg(r);
+        frames = maxPages;
+    }
     // The square is not cleared between frames: each frame overdraws the
     // region and the rest of the square stays black.
     QImage canvas = blackSquare(r);

@@ -37,6 +37,8 @@ struct ImportOptions {
     ImportRegion region = ImportRegion::Full;
     int threshold = kDefaultThreshold;  // 0..255
     int resolution = 48;
+    // The most pages taken; 0: document::maxPageCount(resolution).
+    int maxPages = 0;
 };
 
 struct ImportResult {
@@ -49,6 +51,9 @@ struct ImportResult {
     // Stopped by a cancel request: `pages` holds only the frames done so far
     // and should not be used.
     bool cancelled = false;
+    // The picture had more frames than an animation may have pages: the
+    // first maxPageCount() were taken, and this says so.
+    QString notice;
 };
 
 // The page of an R x R canvas, by the threshold.

@@ -94,6 +94,27 @@ std::vector<DotPage> wordsLayerFromStrip(const QImage &strip, int resolution)
     return layer;
 }
 
+int wordsPageCount(const WordsSettings &settings, int resolution)
+{
+    if (settings.text.isEmpty())
+        return 0;
+    return wordsTextWidth(settings) + (settings.moveOut ? resolution : 0);
+}
+
+common::Status checkWordsPageCount(const WordsSettings &settings, int resolution)
+{
+    const int pages = wordsPageCount(settings, resolution);
+    if (pages <= maxPageCount(resolution))
+        return common::Status::success();
+    return common::Status::failure(
+        QCoreApplication::translate("dravelle::editor",
+                                    "These words would make %1 pages: an animation of %2 x %2 dots may have at "
+                                    "most %3. Please use a shorter text or a smaller size.")
+            .arg(pages)
+            .arg(resolution)
+            .arg(maxPageCount(resolution)));
+}
+
 std::vector<DotPage> buildWordsLayer(const WordsSettings &settings, int resolution)
 {
     if (settings.text.isEmpty())
@@ -105,6 +126,8 @@ common::Status applyWords(AnimationStore &store, const WordsSettings &settings)
 {
     if (!store.hasAnimation())
         return common::Status::failure(QCoreApplication::translate("Dravelle", "There is no animation to add words to."));
+    if (common::Status fits = checkWordsPageCount(settings, store.resolution()); !fits)
+        return fits;
     common::Status status = store.setWordsSettings(settings);
     if (!status)
         return status;

@@ -41,6 +41,12 @@ std::vector<document::DotPage> wordsLayerFromStrip(const QImage &strip, int reso
 
 // The whole words layer for the settings; empty for an empty text, and for a
 // text that has no width (nothing would scroll).
+// The number of pages buildWordsLayer() makes, known before any drawing.
+int wordsPageCount(const document::WordsSettings &settings, int resolution);
+// Refuses, before any drawing, words that would make more pages than an
+// animation may have (document::maxPageCount), saying both numbers.
+common::Status checkWordsPageCount(const document::WordsSettings &settings, int resolution);
+
 std::vector<document::DotPage> buildWordsLayer(const document::WordsSettings &settings, int resolution);
 
 // Add Words in one step: takes the settings (refused when they do not

@@ -161,8 +161,11 @@ void ImportDlg::conversionFinished()
         showPrompt(this, tr("This file cannot be read: %1").arg(result.error));
         return;
     }
+    const QString notice = result.notice;
     if (m_store.replacePages(std::move(result.pages), std::move(result.delays)))
         m_ok->setEnabled(true);
+    if (!notice.isEmpty())
+        showPrompt(this, notice);
 }
 
 void ImportDlg::done(int result)

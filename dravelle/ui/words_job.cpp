@@ -31,6 +31,8 @@ common::Status WordsJob::start(const document::WordsSettings &settings)
         return common::Status::failure(tr("The words are still being drawn."));
     if (!m_store.hasAnimation())
         return common::Status::failure(tr("There is no animation to add words to."));
+    if (common::Status fits = editor::checkWordsPageCount(settings, m_store.resolution()); !fits)
+        return fits;
     common::Status status = m_store.setWordsSettings(settings);
     if (!status)
         return status;

@@ -1,5 +1,7 @@
 #include "halvane/cli/commands.h"
 
+#include "halvane/encode/file_record_encoder.h"
+#include "halvane/encode/memory_usage.h"
 #include "halvane/project/halvane_config.h"
 #include "halvane/project/play_project.h"
 
@@ -141,6 +143,37 @@ void printMessages(const PlayProject &p)
     }
 }
 
+// How full the cross would be with the project, as the window's meter says.
+encode::MemoryUsage memoryOf(const PlayProject &project)
+{
+    const QString ini = halvaneIniPath();
+    encode::FileRecordEncoder encoder = encode::FileRecordEncoder::fromSettings(ini);
+    return encode::measureMemory(project.data(), project.library(), encoder, readBootInt(ini, kKeyBaudRate, 0));
+}
+
+QJsonObject memoryJson(const encode::MemoryUsage &usage)
+{
+    QJsonObject regions;
+    for (const encode::RegionUsage &region : usage.regions)
+        regions.insert(QLatin1String(region.region.name),
+                       QJsonObject{{"bytes", qint64(region.bytes)},
+                                   {"capacity", qint64(region.region.capacity)},
+                                   {"blocks", region.blocks},
+                                   {"percent", region.percent()}});
+    QJsonObject memory{{"regions", regions}, {"blocks", usage.totalBlocks}, {"sendMs", usage.sendMs},
+                       {"fits", usage.fits()}};
+    if (!usage.fits())
+        memory.insert("refusal", usage.refusal);
+    return memory;
+}
+
+void printMemory(const encode::MemoryUsage &usage)
+{
+    out() << "Cross memory:\n";
+    for (const QString &line : usage.details())
+        out() << "  " << line << "\n";
+}
+
 int runShow(const QStringList &files, bool json)
 {
     if (files.size() != 1)
@@ -149,13 +182,17 @@ int runShow(const QStringList &files, bool json)
     const common::Status loaded = project.load(files.first());
     if (!loaded)
         return fail(loaded.message, kFileError);
+    const encode::MemoryUsage memory = memoryOf(project);
     if (json) {
-        out() << QJsonDocument(projectJson(project)).toJson(QJsonDocument::Indented);
+        QJsonObject shown = projectJson(project);
+        shown.insert("memory", memoryJson(memory));
+        out() << QJsonDocument(shown).toJson(QJsonDocument::Indented);
     } else {
         out() << "Project: " << project.path() << "\n";
         printPlayList(project);
         printAnimations(project);
         printMessages(project);
+        printMemory(memory);
     }
     out().flush();
     return 0;

@@ -52,8 +52,9 @@ void printUsage()
 }
 
 // Commands that draw text need the font engine, which needs a GUI
-// application; without a display it draws off-screen.
-const char *const kTextCommands[] = {"preview", "build", "send"};
+// application; without a display it draws off-screen. `project show` measures
+// the images a send would build.
+const char *const kTextCommands[] = {"preview", "build", "send", "project"};
 
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 {

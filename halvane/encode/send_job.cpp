@@ -1,5 +1,7 @@
 #include "halvane/encode/send_job.h"
 
+#include <algorithm>
+
 #include "halvane/link/exchanges.h"
 #include "halvane/link/frame.h"
 #include "halvane/link/port_link.h"
@@ -91,6 +93,12 @@ int nominalBlockMs(int baudRate)
     constexpr qint64 kFixedMs = kChunks * (kAfterDrainMs + kChunkPauseMs) + kReplyWaitMs + kBlockPauseMs;
     const qint64 lineMs = baudRate > 0 ? kBlockFrameBytes * 10 * 1000 / baudRate : 0;
     return int(kFixedMs + lineMs);
+}
+
+qint64 nominalSendMs(int blocks, int baudRate)
+{
+    constexpr qint64 kBeforeBlocksMs = kOpenPauseMs + kCallPauseMs + kCallWaitMs + kDeleteWaitMs;
+    return kBeforeBlocksMs + qint64(std::max(blocks, 0)) * nominalBlockMs(baudRate) + kEndPauseMs;
 }
 
 SendJob::SendJob(const link::LinkContext &link, RecordEncoder &encoder, SendObserver &observer)

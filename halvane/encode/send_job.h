@@ -94,4 +94,9 @@ common::Status checkSendable(const project::PlayProjectData &project);
 // attempt and its frame's time on the line (10 bits a byte).
 int nominalBlockMs(int baudRate);
 
+// The least time a whole send of `blocks` blocks takes at `baudRate`: the
+// opening, the call and the delete with their waits, every block's
+// nominalBlockMs and the pause at the end.
+qint64 nominalSendMs(int blocks, int baudRate);
+
 } // namespace halvane::encode

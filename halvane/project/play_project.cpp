@@ -60,6 +60,12 @@ bool PlayProject::contains(const QString &name) const
 
 void PlayProject::reset(int harnessFrameDots)
 {
+    resetRecords(harnessFrameDots);
+    notify({});
+}
+
+void PlayProject::resetRecords(int harnessFrameDots)
+{
     m_data = defaultProjectData(harnessFrameDots);
     m_group = 0;
 }
@@ -67,13 +73,22 @@ void PlayProject::reset(int harnessFrameDots)
 AnimationListBuild PlayProject::newProject(int harnessFrameDots)
 {
     m_path.clear();
-    reset(harnessFrameDots);
+    resetRecords(harnessFrameDots);
     const AnimationListBuild build = buildAnimationList();
     m_dirty = false;
+    notify({});
     return build;
 }
 
 common::Status PlayProject::load(const QString &path)
+{
+    const common::Status read = loadRecords(path);
+    if (read)
+        notify({});
+    return read;
+}
+
+common::Status PlayProject::loadRecords(const QString &path)
 {
     PlayProjectData loaded;
     const common::Status read = readPlstFile(path, &loaded);
@@ -88,12 +103,13 @@ common::Status PlayProject::load(const QString &path)
 
 common::Status PlayProject::open(const QString &path)
 {
-    const common::Status loaded = load(path);
+    const common::Status loaded = loadRecords(path);
     if (!loaded)
         return loaded;
     buildAnimationList();
     showGroup(0);
     remember(m_path);
+    notify({});
     return loaded;
 }
 
@@ -126,10 +142,42 @@ void PlayProject::remember(const QString &path) const
                                            QString::fromLatin1(kKeyPreFile), path, m_settingsFile);
 }
 
-common::Status PlayProject::changed()
+common::Status PlayProject::changed(ProjectChange change)
 {
     m_dirty = true;
+    notify(change);
     return common::Status::success();
+}
+
+void PlayProject::notify(const ProjectChange &change)
+{
+    ++m_revision;
+    // A listener may remove itself or others while it hears of the change.
+    const std::map<int, ChangeListener> listeners = m_listeners;
+    for (const auto &[id, listener] : listeners)
+        if (m_listeners.count(id))
+            listener(change);
+}
+
+void PlayProject::notifyDropped(const QStringList &dropped)
+{
+    if (dropped.isEmpty())
+        return;
+    ProjectChange change{ProjectChange::Part::Dropped};
+    change.dropped = dropped;
+    notify(change);
+}
+
+int PlayProject::addChangeListener(ChangeListener listener) const
+{
+    const int id = m_nextListener++;
+    m_listeners.emplace(id, std::move(listener));
+    return id;
+}
+
+void PlayProject::removeChangeListener(int id) const
+{
+    m_listeners.erase(id);
 }
 
 QString previousProjectPath(const QString &iniPath)
@@ -180,7 +228,7 @@ common::Status PlayProject::appendToPlayList(const QString &name)
     m_data.playList.append(PlayListEntry{name});
     if (std::int32_t *flag = selectFlagOf(name))
         *flag = 1;
-    return changed();
+    return changed({ProjectChange::Part::PlayList, name});
 }
 
 bool PlayProject::removeFromPlayList(const QString &name)
@@ -195,7 +243,7 @@ bool PlayProject::removeFromPlayList(const QString &name)
     m_data.playList.removeAt(at);
     if (std::int32_t *flag = selectFlagOf(name))
         *flag = 0;
-    changed();
+    changed({ProjectChange::Part::PlayList, name});
     if (m_data.playList.size() == kGroupSize)
         m_group = 0;
     showGroup(m_group);
@@ -208,7 +256,7 @@ bool PlayProject::moveUp(int row)
     if (row <= 0 || row >= kGroupSize || at >= m_data.playList.size())
         return false;
     m_data.playList.swapItemsAt(at, at - 1);
-    changed();
+    changed({ProjectChange::Part::PlayList, m_data.playList.at(at - 1).name});
     return true;
 }
 
@@ -218,7 +266,7 @@ bool PlayProject::moveDown(int row)
     if (row < 0 || row >= kGroupSize - 1 || at + 1 >= m_data.playList.size())
         return false;
     m_data.playList.swapItemsAt(at, at + 1);
-    changed();
+    changed({ProjectChange::Part::PlayList, m_data.playList.at(at + 1).name});
     return true;
 }
 
@@ -249,6 +297,7 @@ QStringList PlayProject::dropGoneFiles()
             ++at;
         }
     }
+    notifyDropped(dropped);
     return dropped;
 }
 

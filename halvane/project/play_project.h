@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <map>
 #include <utility>
 
 namespace halvane::project {
@@ -31,6 +33,22 @@ inline constexpr int kMaxHourTime = 1000;
 struct AnimationListBuild {
     QStringList refused; // folder scan: messages for files a project cannot hold
     QStringList dropped; // project build: entries whose file has gone
+};
+
+// What one change of the project touched, for whoever shows the project.
+struct ProjectChange {
+    enum class Part {
+        Whole,     // New, Open, a load or a reset: everything may differ
+        PlayList,  // an entry appended, removed or moved; `name` the entry
+        Animation, // an entry of the animation list added, removed or edited; `name` its file
+        Item,      // a data message's settings; `index` 0..3
+        Text,      // a text message's settings; `index` 0..2
+        Dropped,   // the clean-ups removed `dropped`, entries whose file has gone
+    };
+    Part part = Part::Whole;
+    QString name;
+    int index = -1;
+    QStringList dropped;
 };
 
 // The play project: the play list, the animation list, the settings of the
@@ -86,6 +104,19 @@ public:
     // entries and animation list entries whose file has gone), so that the
     // window can tell the user; the list is emptied.
     QStringList takeDroppedEntries() { return std::exchange(m_dropped, {}); }
+
+    // --- Change notices ----------------------------------------------------
+    // `listener` hears of every change from now on, after it is made, on the
+    // thread that made it: each operation that changes the records (a refused
+    // one changes nothing and tells nothing), New/Open/load/reset as Whole,
+    // and the clean-ups' drops. Returns an id for removeChangeListener().
+    using ChangeListener = std::function<void(const ProjectChange &)>;
+    // Listening does not change the project: both work on a const project.
+    int addChangeListener(ChangeListener listener) const;
+    void removeChangeListener(int id) const;
+    // Grows with every notice: a reader can tell whether anything changed
+    // since it last looked.
+    quint64 revision() const { return m_revision; }
 
     // --- Project -----------------------------------------------------------
     // Sets every record to its defaults (text size by `harnessFrameDots`) and
@@ -182,6 +213,9 @@ public:
 
 private:
     QStringList dropGoneFiles();
+    // reset() and load() without their notice, for New and Open to finish first.
+    void resetRecords(int harnessFrameDots);
+    common::Status loadRecords(const QString &path);
     int animationIndex(const QString &fileName) const;
     std::int32_t *selectFlagOf(const QString &name);
     common::Status checkAppend(const QString &name) const;
@@ -190,7 +224,11 @@ private:
     TextSettings *textAt(int index);
     AnimationEntry *animationAt(const QString &fileName);
     void remember(const QString &path) const;
-    common::Status changed();
+    // A change by the user: sets the dirty flag and tells the listeners.
+    common::Status changed(ProjectChange change);
+    // Tells the listeners without touching the dirty flag.
+    void notify(const ProjectChange &change);
+    void notifyDropped(const QStringList &dropped);
 
     AnimationLibrary m_library;
     PlayProjectData m_data;
@@ -199,6 +237,9 @@ private:
     QStringList m_dropped; // see takeDroppedEntries()
     bool m_dirty = false;
     int m_group = 0;
+    quint64 m_revision = 0;
+    mutable std::map<int, ChangeListener> m_listeners;
+    mutable int m_nextListener = 1;
 };
 
 // The project to reopen at start-up: FILE/PREFILE of `iniPath` when that file

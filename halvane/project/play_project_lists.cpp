@@ -30,17 +30,17 @@ common::Status noChoice(int position)
 }
 
 // Applies `apply` to the record when there is one (else returns `missing`)
-// and `allowed` holds, and sets the dirty flag.
-template <typename Record, typename Apply>
+// and `allowed` holds, then announces it (`done` calls the project's change notice).
+template <typename Record, typename Apply, typename Done>
 common::Status edit(Record *record, const common::Status &missing, const common::Status &allowed,
-                    Apply apply, bool &dirty)
+                    Apply apply, Done done)
 {
     if (!record)
         return missing;
     if (!allowed)
         return allowed;
     apply(*record);
-    dirty = true;
+    done();
     return allowed;
 }
 
@@ -105,6 +105,7 @@ AnimationListBuild PlayProject::buildAnimationList()
         list[i].inPlayList = contains(list.at(i).fileName) ? 1 : 0;
         ++i;
     }
+    notifyDropped(build.dropped);
     return build;
 }
 
@@ -119,7 +120,7 @@ common::Status PlayProject::addAnimation(const QString &sourcePath)
         return copied;
     if (animationIndex(name) < 0)
         m_data.animations << defaultAnimationEntry(name);
-    return changed();
+    return changed({ProjectChange::Part::Animation, name});
 }
 
 common::Status PlayProject::deleteAnimation(const QString &fileName)
@@ -131,7 +132,7 @@ common::Status PlayProject::deleteAnimation(const QString &fileName)
     if (m_data.animations.at(i).inPlayList != 0 || contains(fileName))
         return common::Status::failure(PlayProject::tr(kAnimationSelectedMessage));
     m_data.animations.removeAt(i);
-    return changed();
+    return changed({ProjectChange::Part::Animation, fileName});
 }
 
 common::Status PlayProject::setLoopText(const QString &fileName, const QString &text)
@@ -139,7 +140,7 @@ common::Status PlayProject::setLoopText(const QString &fileName, const QString &
     AnimationEntry *entry = animationAt(fileName);
     if (!entry)
         return notListed(fileName);
-    changed();
+    changed({ProjectChange::Part::Animation, fileName});
     const bool digitsOnly = std::all_of(text.begin(), text.end(), [](QChar c) {
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
@@ -164,14 +165,16 @@ common::Status PlayProject::setSpeedChoice(const QString &fileName, int position
 {
     return edit(
         animationAt(fileName), notListed(fileName), choiceIn(position, kSpeedChoiceCount),
-        [&](AnimationEntry &a) { a.speed = position + 1; }, m_dirty);
+        [&](AnimationEntry &a) { a.speed = position + 1; },
+        [&] { changed({ProjectChange::Part::Animation, fileName}); });
 }
 
 common::Status PlayProject::setFrameChoice(const QString &fileName, int position)
 {
     return edit(
         animationAt(fileName), notListed(fileName), choiceIn(position, kFrameStyleCount),
-        [&](AnimationEntry &a) { a.frameStyle = position + 1; }, m_dirty);
+        [&](AnimationEntry &a) { a.frameStyle = position + 1; },
+        [&] { changed({ProjectChange::Part::Animation, fileName}); });
 }
 
 // --- Data messages -----------------------------------------------------------
@@ -193,14 +196,15 @@ common::Status PlayProject::setItemTime(int item, int seconds)
         inRange ? common::Status::success() : common::Status::failure(PlayProject::tr(kHourTimeRangeMessage));
     return edit(
         itemAt(item), noMessage(item), allowed, [&](ItemSettings &s) { s.time = seconds; },
-        m_dirty);
+        [&] { changed({ProjectChange::Part::Item, {}, item}); });
 }
 
 common::Status PlayProject::setItemFrameChoice(int item, int position)
 {
     return edit(
         itemAt(item), noMessage(item), choiceIn(position, kFrameStyleCount),
-        [&](ItemSettings &s) { s.frameStyle = position + 1; }, m_dirty);
+        [&](ItemSettings &s) { s.frameStyle = position + 1; },
+        [&] { changed({ProjectChange::Part::Item, {}, item}); });
 }
 
 common::Status PlayProject::checkBackAnimation(const QString &fileName) const
@@ -220,7 +224,8 @@ common::Status PlayProject::setItemBackAnimation(int item, const QString &fileNa
 {
     return edit(
         itemAt(item), noMessage(item), checkBackAnimation(fileName),
-        [&](ItemSettings &s) { s.backAnimation = fileName; }, m_dirty);
+        [&](ItemSettings &s) { s.backAnimation = fileName; },
+        [&] { changed({ProjectChange::Part::Item, {}, item}); });
 }
 
 // --- Text messages -----------------------------------------------------------
@@ -235,41 +240,45 @@ common::Status PlayProject::setText(int text, const QString &value)
         allowed =
             common::Status::failure(PlayProject::tr("The text has characters that a play project cannot hold."));
     return edit(
-        textAt(text), noMessage(text), allowed, [&](TextSettings &t) { t.text = value; }, m_dirty);
+        textAt(text), noMessage(text), allowed, [&](TextSettings &t) { t.text = value; },
+        [&] { changed({ProjectChange::Part::Text, {}, text}); });
 }
 
 common::Status PlayProject::setTextFont(int text, int position)
 {
     return edit(
         textAt(text), noMessage(text), choiceIn(position, std::numeric_limits<int>::max()),
-        [&](TextSettings &t) { t.font = position; }, m_dirty);
+        [&](TextSettings &t) { t.font = position; },
+        [&] { changed({ProjectChange::Part::Text, {}, text}); });
 }
 
 common::Status PlayProject::setTextBold(int text, bool bold)
 {
     return edit(
         textAt(text), noMessage(text), {}, [&](TextSettings &t) { t.bold = bold ? 1 : 0; },
-        m_dirty);
+        [&] { changed({ProjectChange::Part::Text, {}, text}); });
 }
 
 common::Status PlayProject::setTextItalic(int text, bool italic)
 {
     return edit(
         textAt(text), noMessage(text), {}, [&](TextSettings &t) { t.italic = italic ? 1 : 0; },
-        m_dirty);
+        [&] { changed({ProjectChange::Part::Text, {}, text}); });
 }
 
 common::Status PlayProject::setTextSizeChoice(int text, int position)
 {
     return edit(
         textAt(text), noMessage(text), choiceIn(position, kTextSizeCount),
-        [&](TextSettings &t) { t.size = position; }, m_dirty);
+        [&](TextSettings &t) { t.size = position; },
+        [&] { changed({ProjectChange::Part::Text, {}, text}); });
 }
 
 common::Status PlayProject::setTextOffset(int text, int offset)
 {
     return edit(
-        textAt(text), noMessage(text), {}, [&](TextSettings &t) { t.offset = offset; }, m_dirty);
+        textAt(text), noMessage(text), {}, [&](TextSettings &t) { t.offset = offset; },
+        [&] { changed({ProjectChange::Part::Text, {}, text}); });
 }
 
 common::Status PlayProject::setTextSpeed(int text, int speed)
@@ -279,14 +288,16 @@ common::Status PlayProject::setTextSpeed(int text, int speed)
         : common::Status::failure(
             PlayProject::tr("The speed of a text is %1 to %2.").arg(kMinTextSpeed).arg(kMaxTextSpeed));
     return edit(
-        textAt(text), noMessage(text), allowed, [&](TextSettings &t) { t.speed = speed; }, m_dirty);
+        textAt(text), noMessage(text), allowed, [&](TextSettings &t) { t.speed = speed; },
+        [&] { changed({ProjectChange::Part::Text, {}, text}); });
 }
 
 common::Status PlayProject::setTextBackAnimation(int text, const QString &fileName)
 {
     return edit(
         textAt(text), noMessage(text), checkBackAnimation(fileName),
-        [&](TextSettings &t) { t.backAnimation = fileName; }, m_dirty);
+        [&](TextSettings &t) { t.backAnimation = fileName; },
+        [&] { changed({ProjectChange::Part::Text, {}, text}); });
 }
 
 } // namespace halvane::project

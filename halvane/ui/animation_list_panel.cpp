@@ -48,6 +48,7 @@ AnimationListPanel::AnimationListPanel(project::PlayProject &project, const Dial
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 10);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setRowDrag(NameColumn, QString::fromLatin1(kAnimationNameMimeType));
     column->addWidget(m_list, 1);
     m_list->installEventFilter(this);
 
@@ -113,14 +114,37 @@ void AnimationListPanel::onAdd()
     const QString path = chooseFile(
         {this, false, m_project.library().folder(),
          tr("animation file(*.crs; *.bmp; *.jpg)") + QStringLiteral(" (*.crs *.bmp *.jpg *.CRS *.BMP *.JPG)")});
-    if (path.isEmpty())
-        return;
-    if (const common::Status status = m_project.addAnimation(path); !status) {
-        showMessage(this, status.message);
-        return;
+    if (!path.isEmpty())
+        addFiles({path});
+}
+
+void AnimationListPanel::addFiles(const QStringList &paths)
+{
+    bool added = false;
+    for (const QString &path : paths) {
+        if (const common::Status status = m_project.addAnimation(path); !status) {
+            showMessage(this, status.message);
+            continue;
+        }
+        added = true;
     }
+    if (!added)
+        return;
     load();
     emit edited();
+}
+
+void AnimationListPanel::selectForPlayList(const QString &name)
+{
+    for (int row = 0; row < m_list->rowCount(); ++row) {
+        if (m_list->itemText(row, NameColumn) != name)
+            continue;
+        if (m_list->checkbox(row, SelectColumn))
+            return; // on the play list already
+        m_list->setCheckbox(row, SelectColumn, true);
+        onCheckbox(row, SelectColumn);
+        return;
+    }
 }
 
 void AnimationListPanel::onDelete()

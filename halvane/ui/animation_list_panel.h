@@ -9,6 +9,9 @@ namespace halvane::ui {
 
 class CellList;
 
+// What a row of the animation list carries when dragged: the entry's name.
+inline constexpr char kAnimationNameMimeType[] = "application/x-halvane-animation";
+
 // The animation list: "Add" and "Delete" above the cell list of five
 // columns (Select, Name, Loop, Speed/Delay(1s), Frame), rows sorted by
 // lower-cased name. Every cell acts on the entry of its row's name, never on
@@ -20,6 +23,10 @@ public:
     AnimationListPanel(project::PlayProject &project, const DialogHooks &dialogs, QWidget *parent = nullptr);
     // Shows the project's animation entries.
     void load();
+    // Adds the files as Add does, one after the other, each refusal with its message.
+    void addFiles(const QStringList &paths);
+    // Ticks Select of the entry `name` as the user would.
+    void selectForPlayList(const QString &name);
     CellList *list() const { return m_list; }
 
 signals:

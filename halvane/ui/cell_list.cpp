@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QMimeData>
 
 namespace halvane::ui {
 
@@ -43,13 +44,39 @@ int CellList::insertItem(int row, const QString &text)
     insertRow(row);
     for (int column = 0; column < columnCount(); ++column) {
         auto *item = new QTableWidgetItem;
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                       (column == m_dragColumn ? Qt::ItemIsDragEnabled : Qt::NoItemFlags));
         item->setData(kKindRole, Plain);
         setItem(row, column, item);
     }
     if (columnCount() > 0)
         item(row, 0)->setText(text);
     return row;
+}
+
+void CellList::setRowDrag(int column, const QString &mimeType)
+{
+    m_dragColumn = column;
+    m_dragMimeType = mimeType;
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+}
+
+QStringList CellList::mimeTypes() const
+{
+    return m_dragMimeType.isEmpty() ? QTableWidget::mimeTypes() : QStringList{m_dragMimeType};
+}
+
+QMimeData *CellList::mimeData(const QList<QTableWidgetItem *> &items) const
+{
+    for (const QTableWidgetItem *item : items) {
+        if (item->column() != m_dragColumn)
+            continue;
+        auto *data = new QMimeData;
+        data->setData(m_dragMimeType, item->text().toUtf8());
+        return data;
+    }
+    return nullptr;
 }
 
 void CellList::deleteItem(int row)

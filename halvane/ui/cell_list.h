@@ -42,6 +42,13 @@ public:
     int comboChoice(int row, int column) const; // -1 for a cell without a drop-down
     void deleteItem(int row);
     void deleteAllItems();
+    // Lets the user drag a row by its `column` cell: the drag carries that
+    // cell's text under `mimeType`, for a list elsewhere to take.
+    void setRowDrag(int column, const QString &mimeType);
+
+protected:
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QList<QTableWidgetItem *> &items) const override;
 
 signals:
     void checkboxClicked(int row, int column);
@@ -56,6 +63,8 @@ private:
     void onComboChanged(QComboBox *box);
 
     int m_silent = 0; // > 0 while the list itself changes cells
+    int m_dragColumn = -1;
+    QString m_dragMimeType;
 };
 
 } // namespace halvane::ui

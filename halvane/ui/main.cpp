@@ -53,11 +53,16 @@ int main(int argc, char **argv)
                                   QStringLiteral("Milliseconds between the search's end and the screenshot."),
                                   QStringLiteral("ms"), QStringLiteral("2500"));
     parser.addOptions({open, screenshot, wait});
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A play project to open, as --open does (a file manager's "
+                                                "double-click)."),
+                                 QStringLiteral("[file.plst]"));
     parser.process(app);
+    const QString project = parser.isSet(open) ? parser.value(open) : parser.positionalArguments().value(0);
 
     halvane::ui::HalvaneApp halvane(common::applicationFolder());
     halvane.setRestartArguments(startArguments);
-    halvane::ui::MainWindow *window = halvane.mainWindow(parser.value(open));
+    halvane::ui::MainWindow *window = halvane.mainWindow(project);
     window->resize(1280, 760);
     if (parser.isSet(screenshot))
         scheduleScreenshot(window, parser.value(screenshot), parser.value(wait).toInt());

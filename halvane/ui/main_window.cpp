@@ -4,6 +4,7 @@
 #include "halvane/ui/animation_list_panel.h"
 #include "halvane/ui/data_message_rows.h"
 #include "halvane/ui/icons.h"
+#include "halvane/ui/memory_meter.h"
 #include "halvane/ui/play_list_panel.h"
 #include "halvane/ui/text_message_rows.h"
 #include "halvane/ui/thumbnail_refresher.h"
@@ -49,6 +50,8 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
     loadPanels();
     reportDropped();
     updateTitle();
+    rememberProject();
+    setAcceptDrops(true);
     startTimers();
 }
 
@@ -69,6 +72,9 @@ MainWindow::ToolActions MainWindow::buildFileMenu()
     QAction *openAction = file->addAction(uiIcon(QStringLiteral("open")), tr("Open Play Project"));
     QAction *saveAction = file->addAction(uiIcon(QStringLiteral("save")), tr("Save Play Project"));
     QAction *saveAsAction = file->addAction(tr("Save Play Project as"));
+    file->addSeparator();
+    m_recentMenu = file->addMenu(tr("Recent Play Projects"));
+    updateRecentMenu();
     file->addSeparator();
     QAction *exitAction = file->addAction(tr("Exit"));
     newAction->setShortcut(QKeySequence::New);
@@ -166,6 +172,9 @@ void MainWindow::buildStatusBar()
     const std::array<QString, 3> first = {tr("        Can't find cross          "), tr("   COM : -     "),
                                           tr("   Baudrate : ------     ")};
     const std::array<QString, 3> names = {tr("Cross"), tr("COM"), tr("Baudrate")};
+    // How full the cross would be, left of the cross's own panes.
+    m_meter = new MemoryMeter(m_project, iniPath(), this);
+    statusBar()->addPermanentWidget(m_meter);
     for (std::size_t pane = 0; pane < m_panes.size(); ++pane) {
         m_panes[pane] = new QLabel(first[pane]);
         m_panes[pane]->setAccessibleName(names[pane]);
@@ -213,6 +222,7 @@ void MainWindow::connectPanels()
     connect(m_animations, &AnimationListPanel::playListChanged, this, playListChanged);
     connect(m_items, &DataMessageRows::playListChanged, this, playListChanged);
     connect(m_texts, &TextMessageRows::playListChanged, this, playListChanged);
+    connect(m_playList, &PlayListPanel::animationDropped, m_animations, &AnimationListPanel::selectForPlayList);
     connect(m_animations, &AnimationListPanel::lookChanged, this, &MainWindow::onLookChanged);
     connect(m_items, &DataMessageRows::lookChanged, this, &MainWindow::onLookChanged);
     connect(m_texts, &TextMessageRows::lookChanged, this, &MainWindow::onLookChanged);

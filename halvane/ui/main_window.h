@@ -3,6 +3,7 @@
 #include "halvane/link/cross_port.h"
 #include "halvane/link/cross_search.h"
 #include "halvane/project/play_project.h"
+#include "common/recent_files.h"
 #include "halvane/ui/dialog_hooks.h"
 
 #include <QMainWindow>
@@ -15,11 +16,14 @@
 class QActionGroup;
 class QDialog;
 class QLabel;
+class QMenu;
+class QMimeData;
 
 namespace halvane::ui {
 
 class AnimationListPanel;
 class DataMessageRows;
+class MemoryMeter;
 class PlayListPanel;
 class TextMessageRows;
 class ThumbnailRefresher;
@@ -49,6 +53,7 @@ public:
     explicit MainWindow(MainWindowSetup setup, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    MemoryMeter *memoryMeter() const { return m_meter; }
     // The three status bar panes' texts.
     std::array<QString, 3> statusTexts() const;
     bool searchDone() const { return m_searchDone; }
@@ -56,6 +61,9 @@ public:
     // File menu commands (also the toolbar's).
     void newProject();
     void openProject();
+    // Opens `path` as Open does, after the same stop and save question; a
+    // file that has gone is taken off the recent list with a message.
+    void openRecentProject(const QString &path);
     bool saveProject();
     bool saveProjectAs();
     void newAnimation();
@@ -78,6 +86,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Files dropped from a file manager: a .plst opens as Open does, .crs,
+    // .bmp and .jpg files are added to the animation list as Add does.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -111,6 +123,11 @@ private:
     // `language` and the program starts again in it.
     void chooseLanguage(int language);
     void checkLanguageEntry();
+    // Opens `path` in place of the project (the question has been asked).
+    void openProjectFile(const QString &path);
+    // The project's file goes first on the recent list.
+    void rememberProject();
+    void updateRecentMenu();
     QString iniPath() const { return m_setup.link.iniPath(); }
 
     MainWindowSetup m_setup;
@@ -121,6 +138,9 @@ private:
     TextMessageRows *m_texts = nullptr;
     ThumbnailRefresher *m_thumbnails = nullptr;
     std::array<QLabel *, 3> m_panes{};
+    MemoryMeter *m_meter = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    common::RecentFiles m_recent{QStringLiteral("halvane")};
     std::unique_ptr<link::CrossSearch> m_search;
     QDialog *m_searchingWindow = nullptr;
     QActionGroup *m_languages = nullptr;

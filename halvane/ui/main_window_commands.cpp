@@ -14,6 +14,12 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 #include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -163,6 +169,7 @@ bool MainWindow::saveProject()
         showMessage(this, saved.message, tr("Halvane"));
         return false;
     }
+    rememberProject();
     return true;
 }
 
@@ -179,6 +186,7 @@ bool MainWindow::saveProjectAs()
         showMessage(this, saved.message, tr("Halvane"));
         return false;
     }
+    rememberProject();
     updateTitle();
     return true;
 }
@@ -203,14 +211,108 @@ void MainWindow::openProject()
             refreshThumbnails();
             return;
         }
-        if (const common::Status opened = m_project.open(path); !opened)
-            showMessage(this, opened.message, tr("Halvane"));
-        m_playList->clearThumbnails();
-        loadPanels();
-        reportDropped();
-        updateTitle();
-        refreshThumbnails();
+        openProjectFile(path);
     });
+}
+
+void MainWindow::openRecentProject(const QString &path)
+{
+    afterStopAndQuestion([this, path] {
+        if (!QFileInfo(path).isFile()) {
+            m_recent.remove(path);
+            updateRecentMenu();
+            showMessage(this,
+                        tr("The play project \"%1\" is no longer there: it has been taken off the list of "
+                           "recent play projects.")
+                            .arg(QDir::toNativeSeparators(path)),
+                        tr("Halvane"));
+            refreshThumbnails();
+            return;
+        }
+        openProjectFile(path);
+    });
+}
+
+void MainWindow::openProjectFile(const QString &path)
+{
+    if (const common::Status opened = m_project.open(path); !opened)
+        showMessage(this, opened.message, tr("Halvane"));
+    else
+        rememberProject();
+    m_playList->clearThumbnails();
+    loadPanels();
+    reportDropped();
+    updateTitle();
+    refreshThumbnails();
+}
+
+void MainWindow::rememberProject()
+{
+    if (m_project.path().isEmpty())
+        return;
+    m_recent.add(m_project.path());
+    updateRecentMenu();
+}
+
+void MainWindow::updateRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList files = m_recent.files();
+    for (int i = 0; i < files.size(); ++i) {
+        QAction *action = m_recentMenu->addAction(common::RecentFiles::menuText(i, files[i]));
+        action->setToolTip(files[i]);
+        connect(action, &QAction::triggered, this, [this, path = files[i]] { openRecentProject(path); });
+    }
+    if (!files.isEmpty()) {
+        m_recentMenu->addSeparator();
+        connect(m_recentMenu->addAction(tr("Clear the List")), &QAction::triggered, this, [this] {
+            m_recent.clear();
+            updateRecentMenu();
+        });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
+}
+
+namespace {
+// The local files of a drop that Halvane takes: play projects and the
+// animation files Add takes.
+QStringList droppedFiles(const QMimeData *data, const QStringList &suffixes)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile() && suffixes.contains(QFileInfo(url.toLocalFile()).suffix().toLower()))
+            files << url.toLocalFile();
+    return files;
+}
+
+const QStringList kProjectSuffixes{QStringLiteral("plst")};
+const QStringList kAnimationSuffixes{QStringLiteral("crs"), QStringLiteral("bmp"), QStringLiteral("jpg")};
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFiles(event->mimeData(), kProjectSuffixes + kAnimationSuffixes).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QStringList projects = droppedFiles(event->mimeData(), kProjectSuffixes);
+    const QStringList animations = droppedFiles(event->mimeData(), kAnimationSuffixes);
+    if (projects.isEmpty() && animations.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Questions and messages are modal: they come once the drag has ended.
+    if (!projects.isEmpty()) {
+        const QString path = projects.first();
+        QTimer::singleShot(0, this, [this, path] {
+            afterStopAndQuestion([this, path] { openProjectFile(path); });
+        });
+    } else {
+        QTimer::singleShot(0, this, [this, animations] { m_animations->addFiles(animations); });
+    }
 }
 
 void MainWindow::newAnimation()

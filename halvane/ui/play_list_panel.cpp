@@ -1,5 +1,6 @@
 #include "halvane/ui/play_list_panel.h"
 
+#include "halvane/ui/animation_list_panel.h"
 #include "halvane/ui/icons.h"
 
 #include <QHBoxLayout>
@@ -9,6 +10,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -73,6 +76,9 @@ QWidget *PlayListPanel::buildTreeAndBoxes()
     const int frame = m_tree->frameWidth();
     m_tree->setFixedHeight(kBoxes * kRowHeight + 2 * frame);
     m_tree->setMinimumWidth(m_tree->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 22);
+    // Rows of the animation list dropped here join the play list.
+    m_tree->viewport()->setAcceptDrops(true);
+    m_tree->viewport()->installEventFilter(this);
     row->addWidget(m_tree, 1);
 
     auto *boxes = new QVBoxLayout;
@@ -89,6 +95,22 @@ QWidget *PlayListPanel::buildTreeAndBoxes()
     }
     row->addLayout(boxes);
     return holder;
+}
+
+bool PlayListPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto type = event->type();
+    if (watched != m_tree->viewport() ||
+        (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+        return QWidget::eventFilter(watched, event);
+    auto *drop = static_cast<QDropEvent *>(event);
+    const QString mimeType = QString::fromLatin1(kAnimationNameMimeType);
+    if (!drop->mimeData() || !drop->mimeData()->hasFormat(mimeType))
+        return false; // files from elsewhere: the window takes them
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+        emit animationDropped(QString::fromUtf8(drop->mimeData()->data(mimeType)));
+    return true;
 }
 
 QLayout *PlayListPanel::buildGroupButtons(const DialogHooks &dialogs)

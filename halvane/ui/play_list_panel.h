@@ -37,6 +37,11 @@ signals:
     // The shown group or its order changed: the thumbnails refresh.
     void groupChanged();
     void edited();
+    // A row of the animation list was dropped onto the tree.
+    void animationDropped(const QString &name);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *buildTreeAndBoxes();

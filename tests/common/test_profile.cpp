@@ -4,6 +4,12 @@
 
 #include <QFileInfo>
 
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace common;
 
@@ -169,3 +175,79 @@ TEST_F(ProfileTest, LineBreaksAndNulAreRefusedAndLeaveTheFileAlone)
 }
 
 } // namespace
+
+// Lines another program wrote in a Windows code page, with their own line
+// ends, come back byte for byte when a different key is written.
+TEST_F(ProfileTest, OtherLinesSurviveAWriteByteForByteWhateverTheirEncoding)
+{
+    const QByteArray before = "[FONT]\r\n"
+                              "FONT1=Caf\xE9 Sans\r\n"       // Windows-1252
+                              "FONT2=Stra\xC3\x9F" "e Serif\n" // UTF-8, a lone LF
+                              "FONT3=\x80\x9F\xFF\r\n"
+                              "[BOOT]\r\n"
+                              "PORT=1";                      // no line end at the end
+    writeFile(QStringLiteral("test.ini"), before);
+    ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("FONT"), QStringLiteral("FONTNUM"),
+                                           QStringLiteral("3"), ini()));
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")),
+              QByteArray("[FONT]\r\n"
+                         "FONT1=Caf\xE9 Sans\r\n"
+                         "FONT2=Stra\xC3\x9F" "e Serif\n"
+                         "FONT3=\x80\x9F\xFF\r\n"
+                         "FONTNUM=3\r\n"
+                         "[BOOT]\r\n"
+                         "PORT=1"));
+    EXPECT_EQ(readString("FONT", "FONT1"), QStringLiteral("Caf\u00e9 Sans"));
+    EXPECT_EQ(readString("FONT", "FONT2"), QStringLiteral("Stra\u00dfe Serif"));
+
+    // A value with non-ASCII characters is written as UTF-8 and reads back.
+    ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("FONT"), QStringLiteral("FONT1"),
+                                           QStringLiteral("\u00c9l\u00e9gante"), ini()));
+    EXPECT_EQ(readString("FONT", "FONT1"), QStringLiteral("\u00c9l\u00e9gante"));
+    EXPECT_TRUE(readFile(QStringLiteral("test.ini")).contains("FONT1=\xC3\x89l\xC3\xA9gante\r\n"));
+    EXPECT_TRUE(readFile(QStringLiteral("test.ini")).contains("FONT3=\x80\x9F\xFF\r\n"));
+}
+
+// Writers in several threads and in another process never lose each
+// other's keys to a stale read, and leave no lock file behind.
+TEST_F(ProfileTest, ConcurrentWritersKeepEveryKey)
+{
+    constexpr int kThreads = 4;
+    constexpr int kKeys = 25;
+    const QString file = ini();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        bool ok = true;
+        for (int k = 0; k < kKeys; ++k)
+            ok = WritePrivateProfileStringA(QStringLiteral("CHILD"), QStringLiteral("K%1").arg(k),
+                                            QString::number(k), file)
+                     .ok && ok;
+        _exit(ok ? 0 : 1);
+    }
+    std::vector<std::thread> threads;
+    std::atomic<int> failures{0};
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            for (int k = 0; k < kKeys; ++k)
+                if (!WritePrivateProfileStringA(QStringLiteral("T%1").arg(t), QStringLiteral("K%1").arg(k),
+                                                QString::number(t * 1000 + k), file))
+                    ++failures;
+        });
+    for (std::thread &thread : threads)
+        thread.join();
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(failures.load(), 0);
+
+    int missing = 0;
+    for (int k = 0; k < kKeys; ++k) {
+        missing += readInt("CHILD", qPrintable(QStringLiteral("K%1").arg(k))) != k;
+        for (int t = 0; t < kThreads; ++t)
+            missing += readInt(qPrintable(QStringLiteral("T%1").arg(t)), qPrintable(QStringLiteral("K%1").arg(k)))
+                       != t * 1000 + k;
+    }
+    EXPECT_EQ(missing, 0);
+    EXPECT_FALSE(QFile::exists(ini() + QStringLiteral(".lock")));
+}

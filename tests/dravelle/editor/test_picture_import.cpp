@@ -5,6 +5,7 @@
 #include "tests/common/temp_dir.h"
 #include "tests/dravelle/crs_pages.h"
 #include "tests/common/gui_application.h"
+#include "tests/common/tiny_frame_gif.h"
 
 using namespace dravelle::document;
 using namespace dravelle::editor;
@@ -144,6 +145,33 @@ TEST_F(PictureImportTest, ThresholdPerChannel)
         << "a single picture fills the square whatever the region";
     EXPECT_EQ(none.delays.front(), 200);
     EXPECT_FALSE(none.pages.front().isCrossDot(0)) << "corners stay outside the cross";
+}
+
+// More frames than an animation may have pages: the first ones are taken
+// and the result says how many of how many.
+TEST_F(PictureImportTest, FramesBeyondThePageLimitAreCutWithANotice)
+{
+    QFile gif(path("many.gif"));
+    ASSERT_TRUE(gif.open(QIODevice::WriteOnly));
+    gif.write(tinyFrameGif(12));
+    gif.close();
+    ImportOptions options{path("many.gif"), ImportRegion::Full, kDefaultThreshold, 48};
+    options.maxPages = 5;
+    const ImportResult cut = importPictureFile(options);
+    ASSERT_TRUE(cut.loaded) << cut.error.toStdString();
+    EXPECT_EQ(cut.pages.size(), 5u);
+    EXPECT_EQ(cut.delays.size(), 5u);
+    EXPECT_TRUE(cut.notice.contains("12 frames")) << cut.notice.toStdString();
+    EXPECT_TRUE(cut.notice.contains("first 5")) << cut.notice.toStdString();
+
+    options.maxPages = 12;
+    const ImportResult whole = importPictureFile(options);
+    EXPECT_EQ(whole.pages.size(), 12u);
+    EXPECT_TRUE(whole.notice.isEmpty());
+    EXPECT_EQ(std::vector<DotPage>(whole.pages.begin(), whole.pages.begin() + 5), cut.pages);
+
+    options.maxPages = 0; // the memory limit: far above a small file
+    EXPECT_EQ(importPictureFile(options).pages.size(), 12u);
 }
 
 TEST_F(PictureImportTest, UnreadableFileGivesOneDarkPageAndSaysWhy)

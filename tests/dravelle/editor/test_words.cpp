@@ -40,9 +40,9 @@ bool outsideBandTransparent(const DotPage &page, int r)
     return true;
 }
 
-AnimationStore animationOf(int pages)
+AnimationStore animationOf(int pages, int resolution = 48)
 {
-    AnimationStore store(48);
+    AnimationStore store(resolution);
     store.newAnimation();
     for (int k = 1; k < pages; ++k)
         store.addPage();
@@ -68,8 +68,10 @@ TEST(Words, PageCountIsTheTextWidthAndMoveOutAddsR)
         const int w = wordsTextWidth(s);
         ASSERT_GT(w, 20);
         EXPECT_EQ(int(buildWordsLayer(s, r).size()), w);
+        EXPECT_EQ(wordsPageCount(s, r), w) << "known before drawing";
         s.moveOut = true;
         EXPECT_EQ(int(buildWordsLayer(s, r).size()), w + r);
+        EXPECT_EQ(wordsPageCount(s, r), w + r);
         const QImage strip = renderWordsStrip(s, r);
         EXPECT_EQ(strip.width(), w + 2 * r);
         EXPECT_EQ(strip.height(), r - 32);
@@ -152,6 +154,27 @@ TEST(Words, OverlongTextIsRefusedAndChangesNothing)
 
     AnimationStore none(48);
     EXPECT_FALSE(applyWords(none, wordsOf(QStringLiteral("x"))));
+}
+
+// The longest text at the largest size would take more memory than an
+// animation may: refused before anything is drawn, with both numbers.
+TEST(Words, WordsBeyondThePageLimitAreRefusedBeforeDrawing)
+{
+    EXPECT_EQ(maxPageCount(48), 19418);
+    EXPECT_EQ(maxPageCount(64), 10922);
+    for (int r : {48, 64}) {
+        AnimationStore store = animationOf(2, r);
+        WordsSettings words = wordsOf(QString(WordsSettings::kMaxTextLength, QLatin1Char('W')));
+        words.size = WordsSettings::kMaxSize;
+        ASSERT_GT(wordsPageCount(words, r), maxPageCount(r));
+        const common::Status status = applyWords(store, words);
+        ASSERT_FALSE(status);
+        EXPECT_TRUE(status.message.contains(QString::number(wordsPageCount(words, r)))) << status.message.toStdString();
+        EXPECT_TRUE(status.message.contains(QString::number(maxPageCount(r)))) << status.message.toStdString();
+        EXPECT_EQ(store.pageCount(), 2);
+        EXPECT_TRUE(store.wordsLayer().empty());
+        EXPECT_TRUE(store.wordsSettings().text.isEmpty());
+    }
 }
 
 TEST(Words, FontFacesAreSortedAndUnique)

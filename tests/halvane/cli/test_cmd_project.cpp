@@ -76,9 +76,24 @@ TEST_F(CmdProjectTest, NewAddSetAndShowWorkTogether)
         << "two harness frame dots give size \"18\"";
 
     ASSERT_EQ(project({QStringLiteral("remove"), plst(), QStringLiteral("rain.crs")}), 0);
-    EXPECT_EQ(shown()[QLatin1String("playList")].toArray(), QJsonArray{QStringLiteral("Hour")});
+    const QJsonObject onlyHour = shown();
+    EXPECT_EQ(onlyHour[QLatin1String("playList")].toArray(), QJsonArray{QStringLiteral("Hour")});
+    // One TOC entry and the end mark: one block; Hour's back animation, one
+    // frame of a 48 cross (176 bytes) and the end mark: one block. Without a
+    // rate in the settings a block takes at least 2350 ms, the send's steps 5700 ms.
+    const QJsonObject memory = onlyHour[QLatin1String("memory")].toObject();
+    const QJsonObject toc = memory[QLatin1String("regions")][QLatin1String("TOC")].toObject();
+    EXPECT_EQ(toc[QLatin1String("bytes")].toInt(), 18);
+    EXPECT_EQ(toc[QLatin1String("blocks")].toInt(), 1);
+    EXPECT_EQ(memory[QLatin1String("regions")][QLatin1String("Animations")][QLatin1String("bytes")].toInt(), 178);
+    EXPECT_EQ(memory[QLatin1String("blocks")].toInt(), 2);
+    EXPECT_EQ(memory[QLatin1String("sendMs")].toInt(), 5700 + 2 * 2350);
+    EXPECT_TRUE(memory[QLatin1String("fits")].toBool());
+
     EXPECT_EQ(project({QStringLiteral("show"), plst()}), 0);
     EXPECT_TRUE(m_out.contains("Hour")) << "the text form";
+    EXPECT_TRUE(m_out.contains("Cross memory:\n  TOC: 18 of 65536 bytes, 1 block, 1%\n")) << m_out.toStdString();
+    EXPECT_TRUE(m_out.contains("Sending takes at least 0:10 (2 blocks)")) << m_out.toStdString();
 }
 
 TEST_F(CmdProjectTest, RefusedChangesExit2AndChangeNothing)

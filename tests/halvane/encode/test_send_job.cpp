@@ -188,6 +188,21 @@ TEST_F(SendJobTest, WaitsBetweenTheSteps)
               5u * (21 + 50) + 1000 + 1000 + 1000);
 }
 
+// The memory meter's send time is the least a real send takes: the job's
+// own waits and reads add a few milliseconds to each block.
+TEST_F(SendJobTest, TheNominalSendTimeIsWhatASendTakesAtLeast)
+{
+    cross();
+    play({"Text1", "a.crs"});
+    m_encoder.frames[QStringLiteral("a.crs")] = 30; // two Animations blocks
+    m_encoder.textBytes = 4097;                     // two Text blocks
+    ASSERT_EQ(send().outcome, Outcome::Complete);
+    const qint64 elapsed = qint64(m_observer.tickOf(kComplete)) - qint64(m_observer.tickOf(kOpening));
+    const qint64 nominal = nominalSendMs(5, 0);
+    EXPECT_GE(elapsed, nominal);
+    EXPECT_LE(elapsed, nominal + 5 * 20) << "a wait of the job the estimate leaves out";
+}
+
 TEST_F(SendJobTest, ADroppedAcknowledgementIsRetried)
 {
     cross_sim::CrossConfig config;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "halvane/link/cross_port.h"
+#include "tests/common/virtual_clock.h"
 #include "tools/cross-sim/virtual_cross.h"
 
 #include <QString>
@@ -14,19 +15,7 @@
 // ports, with a VirtualCross behind each port that has one.
 namespace link_test {
 
-class VirtualClock : public halvane::link::Clock {
-public:
-    std::uint32_t tickMs() override { return m_now; }
-    void sleepMs(int ms) override { m_now += std::uint32_t(std::max(ms, 0)); }
-    QDateTime localTime() override { return m_local; }
-
-    void setLocalTime(const QDateTime &t) { m_local = t; }
-    void setTick(std::uint32_t tick) { m_now = tick; }
-
-private:
-    std::uint32_t m_now = 1000;
-    QDateTime m_local = QDateTime(QDate(2026, 1, 1), QTime(0, 0));
-};
+using VirtualClock = test_support::VirtualClock;
 
 // One serial line with a virtual cross (or nothing) at its far end. Bytes the
 // cross sends arrive at their due virtual time and wait in the input buffer

@@ -309,3 +309,79 @@ TEST_F(PlayProjectTest, MessageSettingsFollowTheWindowRules)
 }
 
 } // namespace
+
+// Every change is told once, after it is made, with what it touched; a
+// refused change tells nothing; New and Open tell Whole once they are done.
+TEST_F(PlayProjectTest, ChangeNoticesTellWhatChanged)
+{
+    using Part = ProjectChange::Part;
+    std::vector<ProjectChange> heard;
+    QStringList playListSeen;
+    const int id = p().addChangeListener([&](const ProjectChange &change) {
+        heard.push_back(change);
+        playListSeen = names(p().playList());
+    });
+    const quint64 before = p().revision();
+
+    ASSERT_TRUE(p().appendToPlayList(anim(3)));
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].part, Part::PlayList);
+    EXPECT_EQ(heard[0].name, anim(3));
+    EXPECT_EQ(playListSeen, QStringList{anim(3)}) << "told after the change";
+
+    EXPECT_FALSE(p().appendToPlayList(anim(3)));
+    EXPECT_FALSE(p().setItemTime(0, 5000));
+    EXPECT_FALSE(p().setSpeedChoice(anim(4), 99));
+    EXPECT_EQ(heard.size(), 1u) << "refused changes tell nothing";
+
+    ASSERT_TRUE(p().setItemTime(2, 9));
+    ASSERT_TRUE(p().setText(1, QStringLiteral("Hi")));
+    ASSERT_TRUE(p().setFrameChoice(anim(4), 2));
+    ASSERT_TRUE(p().appendToPlayList(QStringLiteral("Hour")));
+    ASSERT_TRUE(p().moveUp(1));
+    ASSERT_EQ(heard.size(), 6u);
+    EXPECT_EQ(heard[1].part, Part::Item);
+    EXPECT_EQ(heard[1].index, 2);
+    EXPECT_EQ(heard[2].part, Part::Text);
+    EXPECT_EQ(heard[2].index, 1);
+    EXPECT_EQ(heard[3].part, Part::Animation);
+    EXPECT_EQ(heard[3].name, anim(4));
+    EXPECT_EQ(heard[5].part, Part::PlayList);
+    EXPECT_EQ(heard[5].name, QStringLiteral("Hour"));
+    EXPECT_EQ(p().revision(), before + 6);
+
+    // A clean-up tells which entries went.
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("animations/") + anim(3))));
+    heard.clear();
+    p().showGroup(0);
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].part, Part::Dropped);
+    EXPECT_EQ(heard[0].dropped, QStringList{anim(3)});
+
+    // Open: the animation entry whose file went is dropped, then one Whole
+    // notice once the animation list is built.
+    const QString file = path(QStringLiteral("p.plst"));
+    ASSERT_TRUE(p().saveAs(file));
+    heard.clear();
+    std::optional<bool> inPlayListSeen;
+    const int second = p().addChangeListener([&](const ProjectChange &change) {
+        if (change.part == Part::Whole)
+            inPlayListSeen = p().findAnimation(anim(4)) != nullptr;
+    });
+    ASSERT_TRUE(p().open(file));
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[0].part, Part::Dropped);
+    EXPECT_EQ(heard[0].dropped, QStringList{anim(3)});
+    EXPECT_EQ(heard[1].part, Part::Whole);
+    EXPECT_EQ(inPlayListSeen, true);
+    p().removeChangeListener(second);
+
+    heard.clear();
+    p().newProject(0);
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].part, Part::Whole);
+
+    p().removeChangeListener(id);
+    ASSERT_TRUE(p().appendToPlayList(anim(5)));
+    EXPECT_EQ(heard.size(), 1u) << "a removed listener hears nothing";
+}

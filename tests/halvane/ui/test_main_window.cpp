@@ -4,10 +4,12 @@
 #include "halvane/ui/cell_list.h"
 #include "halvane/ui/halvane_app.h"
 #include "halvane/ui/main_window.h"
+#include "halvane/ui/memory_meter.h"
 #include "tools/cross-sim/pty_cross.h"
 #include "ui_fixture.h"
 
 #include "common/profile.h"
+#include "common/recent_files.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,11 +17,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QTest>
+#include <QUrl>
 
 using halvane::ui::CellList;
 using halvane::ui::HalvaneApp;
@@ -167,6 +172,123 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), "Halvane -- " + path + ".plst", 1000);
         QVERIFY(QFile::exists(path + ".plst"));
         QCOMPARE(m_prompts->fileRequests.back().filter.left(21), QString("playlist file(*.plst)"));
+    }
+
+    // The meter measures what a send would build and measures again after
+    // a change of the play list or of a text.
+    void memoryMeterFollowsTheProject()
+    {
+        MainWindow *window = open(makeProject(*m_folder, {"one.bmp", "Hour"}));
+        auto *meter = byName<QLabel>(window, "Cross memory");
+        QVERIFY(meter && meter->isVisible());
+        auto usage = [window] { return window->memoryMeter()->usage(); };
+        QTRY_VERIFY_WITH_TIMEOUT(usage().has_value(), 10000);
+        QCOMPARE(usage()->regions[0].bytes, std::size_t(2 * 16 + 2));
+        const std::size_t pictureBytes = usage()->regions[1].bytes;
+        QVERIFY(pictureBytes > 2);
+        QCOMPARE(usage()->regions[2].bytes, std::size_t(0));
+        QVERIFY2(meter->text().contains("TOC 1%") && meter->text().contains("send 0:"), qPrintable(meter->text()));
+        QVERIFY(meter->toolTip().contains("Animations: " + QString::number(pictureBytes) + " of 7274496 bytes"));
+
+        QVERIFY(m_app->project().appendToPlayList("Text1"));
+        QTRY_COMPARE_WITH_TIMEOUT(usage()->regions[0].bytes, std::size_t(3 * 16 + 2), 10000);
+        QVERIFY(usage()->regions[2].bytes > 0);
+        const std::size_t emptyText = usage()->regions[2].bytes;
+        QTest::keyClicks(byName<QLineEdit>(window, "Text1"), "A longer text than none");
+        QTRY_VERIFY_WITH_TIMEOUT(usage()->regions[2].bytes > emptyText, 10000);
+    }
+
+    void recentProjectsOpenAfterTheQuestionAndForgetMissingFiles()
+    {
+        const QString fixture = makeProject(*m_folder, {"one.bmp"});
+        MainWindow *window = open(fixture);
+        const QString second = m_folder->path() + "second.plst";
+        m_prompts->files = {second};
+        menuAction(window, "Save Play Project as")->trigger();
+        QCOMPARE(common::RecentFiles("halvane").files(), (QStringList{second, fixture}));
+        QVERIFY(menuAction(window, common::RecentFiles::menuText(0, second)));
+        QAction *toFixture = menuAction(window, common::RecentFiles::menuText(1, fixture));
+        QVERIFY(toFixture);
+
+        // A change first: the save question comes before the other project opens.
+        QTest::keyClicks(byName<QLineEdit>(window, "Text1"), "unsaved");
+        m_prompts->answers = {QMessageBox::No};
+        toFixture->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(m_app->project().path(), fixture, 5000);
+        QCOMPARE(m_prompts->questions, QStringList{"Do you want save the changes before closing?"});
+        QCOMPARE(common::RecentFiles("halvane").files().first(), fixture);
+
+        // A project that has gone is taken off the list with a word to the user.
+        QVERIFY(QFile::remove(second));
+        menuAction(window, common::RecentFiles::menuText(1, second))->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(m_prompts->messages.size(), 1, 5000);
+        QVERIFY2(m_prompts->messages[0].contains(second), qPrintable(m_prompts->messages[0]));
+        QCOMPARE(common::RecentFiles("halvane").files(), QStringList{fixture});
+        QVERIFY(!menuAction(window, common::RecentFiles::menuText(1, second)));
+        QCOMPARE(m_app->project().path(), fixture);
+    }
+
+    void droppedFilesAddAnimationsOrOpenAProject()
+    {
+        MainWindow *window = open();
+        QImage picture(48, 48, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        const QString outside = m_folder->path() + "outside.bmp";
+        QVERIFY(picture.save(outside, "BMP"));
+        QFile notes(m_folder->path() + "notes.txt");
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.close();
+        const auto files = [](const QStringList &paths) {
+            auto data = std::make_unique<QMimeData>();
+            QList<QUrl> urls;
+            for (const QString &path : paths)
+                urls << QUrl::fromLocalFile(path);
+            data->setUrls(urls);
+            return data;
+        };
+        const auto send = [](QWidget *target, QEvent::Type type, const QMimeData &data) {
+            std::unique_ptr<QDropEvent> event;
+            if (type == QEvent::DragEnter)
+                event = std::make_unique<QDragEnterEvent>(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                                          Qt::NoModifier);
+            else
+                event = std::make_unique<QDropEvent>(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                                     Qt::NoModifier);
+            event->ignore();
+            QApplication::sendEvent(target, event.get());
+            return event->isAccepted();
+        };
+        // A drop is delivered to the widget its drag entered, as a real one.
+        const auto dropOn = [&send](QWidget *target, const QMimeData &data) {
+            return send(target, QEvent::DragEnter, data) && send(target, QEvent::Drop, data);
+        };
+        QVERIFY(window->acceptDrops());
+        QVERIFY(!send(window, QEvent::DragEnter, *files({notes.fileName()})));
+        QVERIFY(dropOn(window, *files({outside, notes.fileName()})));
+        QTRY_VERIFY_WITH_TIMEOUT(rowOf(animationList(window), "outside.bmp") >= 0, 5000);
+        QVERIFY2(QFile::exists(m_folder->animations() + "outside.bmp"), "copied in as Add does");
+        QVERIFY(m_prompts->messages.isEmpty());
+
+        // A row of the animation list dropped onto the play list joins it, ticked.
+        CellList *list = animationList(window);
+        const int row = rowOf(list, "outside.bmp");
+        std::unique_ptr<QMimeData> dragged(list->model()->mimeData({list->model()->index(row, 1)}));
+        QVERIFY(dragged);
+        auto *tree = byName<QTreeWidget>(window, "Play List");
+        QVERIFY(dropOn(tree->viewport(), *dragged));
+        QCOMPARE(m_app->project().data().playList.size(), 1);
+        QCOMPARE(m_app->project().data().playList[0].name, QString("outside.bmp"));
+        QVERIFY(list->checkbox(row, 0));
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QVERIFY(dropOn(tree->viewport(), *dragged));
+        QCOMPARE(m_app->project().data().playList.size(), 1); // dropped twice, listed once
+
+        // A play project dropped opens as Open does, after the save question.
+        const QString project = makeProject(*m_folder, {"Hour"});
+        m_prompts->answers = {QMessageBox::No};
+        QVERIFY(dropOn(window, *files({project})));
+        QTRY_COMPARE_WITH_TIMEOUT(m_app->project().path(), project, 5000);
+        QCOMPARE(m_prompts->questions.size(), 1);
     }
 
     void fieldsTakeTheirLimits()

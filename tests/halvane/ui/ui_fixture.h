@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +39,8 @@ public:
         }
         QDir(m_path).mkpath(QStringLiteral("animations"));
         common::setApplicationFolder(m_path);
+        // The user's own configuration (recent files) stays in the folder too.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_path + QStringLiteral("config"));
     }
     QString path() const { return m_path; }
     QString ini() const { return m_path + QStringLiteral("Halvane.ini"); }
