@@ -87,11 +87,9 @@ public:
 private:
     void addEntry(const QString &name)
     {
-        const QString ending = name.right(3).toLower();
-        if (ending == QLatin1String("crs"))
-            addAnimation(name, false);
-        else if (ending == QLatin1String("bmp") || ending == QLatin1String("jpg"))
-            addAnimation(name, true);
+        const project::AnimationFileKind file = project::imageFileKind(name);
+        if (file != project::AnimationFileKind::None)
+            addAnimation(name, file == project::AnimationFileKind::Picture);
         else if (const auto item = project::itemIndex(name))
             addItem(*item);
         else if (const auto text = project::textIndex(name))

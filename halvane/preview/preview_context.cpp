@@ -14,11 +14,6 @@ namespace {
 
 constexpr int kSpeedStepMs = 20;
 
-bool endsWith(const QString &name, const char *extension)
-{
-    return name.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
-}
-
 } // namespace
 
 PreviewContext previewContextFor(const QString &iniPath, const project::PlayProjectData &project,
@@ -42,10 +37,14 @@ std::optional<PreviewKind> previewKindForName(const QString &name)
                                           PreviewKind::Temperature, PreviewKind::Humidity};
         return kItems[*item];
     }
-    if (endsWith(name, ".crs"))
+    switch (project::animationFileKind(name)) {
+    case project::AnimationFileKind::Animation:
         return PreviewKind::Animation;
-    if (endsWith(name, ".bmp") || endsWith(name, ".jpg"))
+    case project::AnimationFileKind::Picture:
         return PreviewKind::Picture;
+    case project::AnimationFileKind::None:
+        break;
+    }
     return std::nullopt;
 }
 

@@ -101,9 +101,7 @@ bool isPlainFileName(const QString &name)
 
 bool hasAnimationExtension(const QString &name)
 {
-    const QString ext = name.right(4).toLower();
-    return ext == QLatin1String(".bmp") || ext == QLatin1String(".jpg")
-        || ext == QLatin1String(".crs");
+    return animationFileKind(name) != AnimationFileKind::None;
 }
 
 common::Status checkAnimationName(const QString &name)

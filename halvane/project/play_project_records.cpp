@@ -31,6 +31,28 @@ EntryKind entryKind(const QString &name)
     return EntryKind::Animation;
 }
 
+namespace {
+AnimationFileKind kindOfEnding(const QString &ending)
+{
+    if (ending == QLatin1String("crs"))
+        return AnimationFileKind::Animation;
+    if (ending == QLatin1String("bmp") || ending == QLatin1String("jpg"))
+        return AnimationFileKind::Picture;
+    return AnimationFileKind::None;
+}
+} // namespace
+
+AnimationFileKind animationFileKind(const QString &name)
+{
+    const QString ending = name.right(4).toLower();
+    return ending.startsWith(QLatin1Char('.')) ? kindOfEnding(ending.mid(1)) : AnimationFileKind::None;
+}
+
+AnimationFileKind imageFileKind(const QString &name)
+{
+    return kindOfEnding(name.right(3).toLower());
+}
+
 QStringList speedChoices()
 {
     return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),

@@ -50,6 +50,16 @@ enum class EntryKind : int {
 // The kind follows from the name alone (case-sensitive): the seven keywords,
 // anything else is an animation file name.
 EntryKind entryKind(const QString &name);
+// What an animation entry's file is, by the ending of its name.
+enum class AnimationFileKind { None, Animation, Picture }; // .crs; .bmp, .jpg
+// The animation list, the folder scan and the preview: ".crs", ".bmp" or
+// ".jpg" in any case.
+AnimationFileKind animationFileKind(const QString &name);
+// The memory image: the name's last three characters in any case, with or
+// without the dot before them, as the cross's images have always been built
+// (an entry the list took always passes both rules the same way).
+AnimationFileKind imageFileKind(const QString &name);
+
 // 0..3 when `name` is "Hour", "Date", "Temperature" or "Humidity".
 std::optional<int> itemIndex(const QString &name);
 // 0..2 when `name` is "Text1", "Text2" or "Text3".

@@ -188,3 +188,23 @@ TEST_F(AnimationListTest, ProjectBuildDropsGoneFilesAndTicksWhatThePlayListHolds
 }
 
 } // namespace
+
+// The two readings of a file name's ending agree on every name the
+// animation list takes; the memory image's older rule also reads a name
+// without the dot.
+TEST(AnimationFileKinds, TheListAndTheImageReadEndingsAlike)
+{
+    using halvane::project::AnimationFileKind;
+    using halvane::project::animationFileKind;
+    using halvane::project::imageFileKind;
+    for (const char *name : {"a.crs", "B.CRS", "c.Bmp", "d.JPG", "e.jpg"}) {
+        EXPECT_NE(animationFileKind(name), AnimationFileKind::None) << name;
+        EXPECT_EQ(animationFileKind(name), imageFileKind(name)) << name;
+    }
+    EXPECT_EQ(animationFileKind("x.crs"), AnimationFileKind::Animation);
+    EXPECT_EQ(animationFileKind("x.bmp"), AnimationFileKind::Picture);
+    for (const char *name : {"Hour", "Text1", "a.gif", "a.jpeg", "crs", ""})
+        EXPECT_EQ(animationFileKind(name), AnimationFileKind::None) << name;
+    EXPECT_EQ(imageFileKind("acrs"), AnimationFileKind::Animation);
+    EXPECT_EQ(animationFileKind("acrs"), AnimationFileKind::None);
+}
