@@ -123,6 +123,30 @@ void thumbnailClickOf1000Pages(benchmark::State &state)
 }
 BENCHMARK(thumbnailClickOf1000Pages)->Unit(benchmark::kMillisecond);
 
+// A whole stroke (one dot) on page 500 of 1000, then its undo and redo, each with the
+// view repainted: what the undo history adds to the stroke, and what it holds.
+void strokeUndoRedoOf1000Pages(benchmark::State &state)
+{
+    auto window = longAnimation();
+    window->store.selectPage(500);
+    auto *square = window->frame.view()->square();
+    const int f = square->cellSize();
+    const QPoint at = square->squareOrigin() + QPoint(30 * f + f / 2, 30 * f + f / 2);
+    bool paint = true;  // the left button paints the dot, the right one erases it again
+    for (auto _ : state) {
+        const Qt::MouseButton button = paint ? Qt::LeftButton : Qt::RightButton;
+        paint = !paint;
+        send(square, QEvent::MouseButtonPress, at, button, button);
+        send(square, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+        window->store.undo();
+        window->store.redo();
+        window->frame.view()->repaint();
+    }
+    state.counters["history_bytes"] = double(window->store.history().heldBytes());
+    state.counters["steps"] = window->store.history().stepCount();
+}
+BENCHMARK(strokeUndoRedoOf1000Pages)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)

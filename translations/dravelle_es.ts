@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ClipboardText</name>
+    <message>
+        <source>The clipboard does not hold pages Dravelle can read.</source>
+        <translation>El portapapeles no contiene páginas que Dravelle pueda leer.</translation>
+    </message>
+    <message>
+        <source>There are no pages to paste.</source>
+        <translation>No hay páginas que pegar.</translation>
+    </message>
+    <message>
+        <source>These pages are for a cross of %1 x %1 dots; this animation is %2 x %2 dots.</source>
+        <translation>Estas páginas son para una cruz de %1 x %1 puntos; esta animación es de %2 x %2 puntos.</translation>
+    </message>
+    <message>
+        <source>The pages cannot be pasted.</source>
+        <translation>No se pueden pegar las páginas.</translation>
+    </message>
+    <message>
+        <source>There are no pages to cut.</source>
+        <translation>No hay páginas que cortar.</translation>
+    </message>
+    <message>
+        <source>An animation keeps at least one page: copy the pages instead.</source>
+        <translation>Una animación conserva al menos una página: copie las páginas en su lugar.</translation>
+    </message>
+    <message>
+        <source>The pages cannot be cut.</source>
+        <translation>No se pueden cortar las páginas.</translation>
+    </message>
+</context>
+<context>
     <name>CrsText</name>
     <message>
         <source>The resolution must be 48 or 64, not %1.</source>
@@ -337,6 +368,81 @@
     </message>
 </context>
 <context>
+    <name>dravelle::ui::EditCommands</name>
+    <message>
+        <source>Mirror Left-Right</source>
+        <translation>Reflejar izquierda-derecha</translation>
+    </message>
+    <message>
+        <source>Mirror Top-Bottom</source>
+        <translation>Reflejar arriba-abajo</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Shift Up</source>
+        <translation>Desplazar hacia arriba</translation>
+    </message>
+    <message>
+        <source>Shift Down</source>
+        <translation>Desplazar hacia abajo</translation>
+    </message>
+    <message>
+        <source>Shift Left</source>
+        <translation>Desplazar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Shift Right</source>
+        <translation>Desplazar a la derecha</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Cut Pages</source>
+        <translation>Cortar páginas</translation>
+    </message>
+    <message>
+        <source>Copy Pages</source>
+        <translation>Copiar páginas</translation>
+    </message>
+    <message>
+        <source>Paste Pages</source>
+        <translation>Pegar páginas</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>Duplicar páginas</translation>
+    </message>
+    <message>
+        <source>Transform Current Page</source>
+        <translation>Transformar la página actual</translation>
+    </message>
+    <message>
+        <source>Transform All Pages</source>
+        <translation>Transformar todas las páginas</translation>
+    </message>
+    <message>
+        <source>Dravelle</source>
+        <translation>Dravelle</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no pages.</source>
+        <translation>El portapapeles no contiene páginas.</translation>
+    </message>
+</context>
+<context>
     <name>dravelle::ui::ImportDlg</name>
     <message>
         <source>Get Animation From Video File</source>
@@ -569,6 +675,10 @@
         <source>Dravelle Version 1.06</source>
         <translation>Dravelle versión 1.06</translation>
     </message>
+    <message>
+        <source>&amp;Onion Skin</source>
+        <translation>Papel de &amp;cebolla</translation>
+    </message>
 </context>
 <context>
     <name>dravelle::ui::PageStripPanel</name>
@@ -583,6 +693,44 @@
     <message>
         <source>ms</source>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>elegida</translation>
+    </message>
+</context>
+<context>
+    <name>dravelle::ui::RecentMenu</name>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Dravelle</source>
+        <translation>Dravelle</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be found. It is taken off the recent files.</source>
+        <translation>No se encuentra el archivo %1. Se quita de los archivos recientes.</translation>
+    </message>
+</context>
+<context>
+    <name>dravelle::ui::RecoveryKeeper</name>
+    <message>
+        <source>The recovery copy cannot be written: %1</source>
+        <translation>No se puede escribir la copia de recuperación: %1</translation>
+    </message>
+    <message>
+        <source>Dravelle</source>
+        <translation>Dravelle</translation>
+    </message>
+    <message>
+        <source>Dravelle was not closed normally. Do you want to restore the animation it was editing?</source>
+        <translation>Dravelle no se cerró correctamente. ¿Desea recuperar la animación que estaba editando?</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read: %2</source>
+        <translation>No se puede leer la copia de recuperación %1: %2</translation>
     </message>
 </context>
 <context>

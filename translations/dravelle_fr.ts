@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ClipboardText</name>
+    <message>
+        <source>The clipboard does not hold pages Dravelle can read.</source>
+        <translation>Le presse-papiers ne contient pas de pages lisibles par Dravelle.</translation>
+    </message>
+    <message>
+        <source>There are no pages to paste.</source>
+        <translation>Il n&apos;y a aucune page à coller.</translation>
+    </message>
+    <message>
+        <source>These pages are for a cross of %1 x %1 dots; this animation is %2 x %2 dots.</source>
+        <translation>Ces pages sont faites pour une croix de %1 x %1 points ; cette animation fait %2 x %2 points.</translation>
+    </message>
+    <message>
+        <source>The pages cannot be pasted.</source>
+        <translation>Impossible de coller les pages.</translation>
+    </message>
+    <message>
+        <source>There are no pages to cut.</source>
+        <translation>Il n&apos;y a aucune page à couper.</translation>
+    </message>
+    <message>
+        <source>An animation keeps at least one page: copy the pages instead.</source>
+        <translation>Une animation garde au moins une page : copiez plutôt les pages.</translation>
+    </message>
+    <message>
+        <source>The pages cannot be cut.</source>
+        <translation>Impossible de couper les pages.</translation>
+    </message>
+</context>
+<context>
     <name>CrsText</name>
     <message>
         <source>The resolution must be 48 or 64, not %1.</source>
@@ -337,6 +368,81 @@
     </message>
 </context>
 <context>
+    <name>dravelle::ui::EditCommands</name>
+    <message>
+        <source>Mirror Left-Right</source>
+        <translation>Miroir gauche-droite</translation>
+    </message>
+    <message>
+        <source>Mirror Top-Bottom</source>
+        <translation>Miroir haut-bas</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Shift Up</source>
+        <translation>Décaler vers le haut</translation>
+    </message>
+    <message>
+        <source>Shift Down</source>
+        <translation>Décaler vers le bas</translation>
+    </message>
+    <message>
+        <source>Shift Left</source>
+        <translation>Décaler vers la gauche</translation>
+    </message>
+    <message>
+        <source>Shift Right</source>
+        <translation>Décaler vers la droite</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Cut Pages</source>
+        <translation>Couper les pages</translation>
+    </message>
+    <message>
+        <source>Copy Pages</source>
+        <translation>Copier les pages</translation>
+    </message>
+    <message>
+        <source>Paste Pages</source>
+        <translation>Coller les pages</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>Dupliquer les pages</translation>
+    </message>
+    <message>
+        <source>Transform Current Page</source>
+        <translation>Transformer la page actuelle</translation>
+    </message>
+    <message>
+        <source>Transform All Pages</source>
+        <translation>Transformer toutes les pages</translation>
+    </message>
+    <message>
+        <source>Dravelle</source>
+        <translation>Dravelle</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no pages.</source>
+        <translation>Le presse-papiers ne contient aucune page.</translation>
+    </message>
+</context>
+<context>
     <name>dravelle::ui::ImportDlg</name>
     <message>
         <source>Get Animation From Video File</source>
@@ -569,6 +675,10 @@
         <source>Dravelle Version 1.06</source>
         <translation>Dravelle version 1.06</translation>
     </message>
+    <message>
+        <source>&amp;Onion Skin</source>
+        <translation>Pelure d&apos;&amp;oignon</translation>
+    </message>
 </context>
 <context>
     <name>dravelle::ui::PageStripPanel</name>
@@ -583,6 +693,44 @@
     <message>
         <source>ms</source>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>choisie</translation>
+    </message>
+</context>
+<context>
+    <name>dravelle::ui::RecentMenu</name>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Dravelle</source>
+        <translation>Dravelle</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be found. It is taken off the recent files.</source>
+        <translation>Le fichier %1 est introuvable. Il est retiré des fichiers récents.</translation>
+    </message>
+</context>
+<context>
+    <name>dravelle::ui::RecoveryKeeper</name>
+    <message>
+        <source>The recovery copy cannot be written: %1</source>
+        <translation>Impossible d&apos;écrire la copie de secours : %1</translation>
+    </message>
+    <message>
+        <source>Dravelle</source>
+        <translation>Dravelle</translation>
+    </message>
+    <message>
+        <source>Dravelle was not closed normally. Do you want to restore the animation it was editing?</source>
+        <translation>Dravelle n&apos;a pas été fermé normalement. Voulez-vous restaurer l&apos;animation en cours d&apos;édition ?</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read: %2</source>
+        <translation>Impossible de lire la copie de secours %1 : %2</translation>
     </message>
 </context>
 <context>

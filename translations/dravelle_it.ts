@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>ClipboardText</name>
+    <message>
+        <source>The clipboard does not hold pages Dravelle can read.</source>
+        <translation>Gli appunti non contengono pagine che Dravelle possa leggere.</translation>
+    </message>
+    <message>
+        <source>There are no pages to paste.</source>
+        <translation>Non ci sono pagine da incollare.</translation>
+    </message>
+    <message>
+        <source>These pages are for a cross of %1 x %1 dots; this animation is %2 x %2 dots.</source>
+        <translation>Queste pagine sono per una croce di %1 x %1 punti; questa animazione è di %2 x %2 punti.</translation>
+    </message>
+    <message>
+        <source>The pages cannot be pasted.</source>
+        <translation>Impossibile incollare le pagine.</translation>
+    </message>
+    <message>
+        <source>There are no pages to cut.</source>
+        <translation>Non ci sono pagine da tagliare.</translation>
+    </message>
+    <message>
+        <source>An animation keeps at least one page: copy the pages instead.</source>
+        <translation>Un&apos;animazione conserva almeno una pagina: copia invece le pagine.</translation>
+    </message>
+    <message>
+        <source>The pages cannot be cut.</source>
+        <translation>Impossibile tagliare le pagine.</translation>
+    </message>
+</context>
+<context>
     <name>CrsText</name>
     <message>
         <source>The resolution must be 48 or 64, not %1.</source>
@@ -337,6 +368,81 @@
     </message>
 </context>
 <context>
+    <name>dravelle::ui::EditCommands</name>
+    <message>
+        <source>Mirror Left-Right</source>
+        <translation>Specchia sinistra-destra</translation>
+    </message>
+    <message>
+        <source>Mirror Top-Bottom</source>
+        <translation>Specchia alto-basso</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Shift Up</source>
+        <translation>Sposta in alto</translation>
+    </message>
+    <message>
+        <source>Shift Down</source>
+        <translation>Sposta in basso</translation>
+    </message>
+    <message>
+        <source>Shift Left</source>
+        <translation>Sposta a sinistra</translation>
+    </message>
+    <message>
+        <source>Shift Right</source>
+        <translation>Sposta a destra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Cut Pages</source>
+        <translation>Taglia pagine</translation>
+    </message>
+    <message>
+        <source>Copy Pages</source>
+        <translation>Copia pagine</translation>
+    </message>
+    <message>
+        <source>Paste Pages</source>
+        <translation>Incolla pagine</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>Duplica pagine</translation>
+    </message>
+    <message>
+        <source>Transform Current Page</source>
+        <translation>Trasforma la pagina attuale</translation>
+    </message>
+    <message>
+        <source>Transform All Pages</source>
+        <translation>Trasforma tutte le pagine</translation>
+    </message>
+    <message>
+        <source>Dravelle</source>
+        <translation>Dravelle</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no pages.</source>
+        <translation>Gli appunti non contengono pagine.</translation>
+    </message>
+</context>
+<context>
     <name>dravelle::ui::ImportDlg</name>
     <message>
         <source>Get Animation From Video File</source>
@@ -569,6 +675,10 @@
         <source>Dravelle Version 1.06</source>
         <translation>Dravelle versione 1.06</translation>
     </message>
+    <message>
+        <source>&amp;Onion Skin</source>
+        <translation>&amp;Carta velina</translation>
+    </message>
 </context>
 <context>
     <name>dravelle::ui::PageStripPanel</name>
@@ -583,6 +693,44 @@
     <message>
         <source>ms</source>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>scelta</translation>
+    </message>
+</context>
+<context>
+    <name>dravelle::ui::RecentMenu</name>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Dravelle</source>
+        <translation>Dravelle</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be found. It is taken off the recent files.</source>
+        <translation>Impossibile trovare il file %1. Viene tolto dai file recenti.</translation>
+    </message>
+</context>
+<context>
+    <name>dravelle::ui::RecoveryKeeper</name>
+    <message>
+        <source>The recovery copy cannot be written: %1</source>
+        <translation>Impossibile scrivere la copia di recupero: %1</translation>
+    </message>
+    <message>
+        <source>Dravelle</source>
+        <translation>Dravelle</translation>
+    </message>
+    <message>
+        <source>Dravelle was not closed normally. Do you want to restore the animation it was editing?</source>
+        <translation>Dravelle non è stato chiuso correttamente. Vuoi ripristinare l&apos;animazione che stavi modificando?</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read: %2</source>
+        <translation>Impossibile leggere la copia di recupero %1: %2</translation>
     </message>
 </context>
 <context>

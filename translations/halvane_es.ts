@@ -1068,6 +1068,10 @@ Copie este archivo en «Animation».</translation>
         <source>Clear the List</source>
         <translation>Vaciar la lista</translation>
     </message>
+    <message>
+        <source>The search&apos;s result could not be kept in the settings: %1</source>
+        <translation>No se ha podido guardar el resultado de la búsqueda en los ajustes: %1</translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::MemoryMeter</name>

@@ -1068,6 +1068,10 @@ Veuillez copier ce fichier dans « Animation ».</translation>
         <source>Clear the List</source>
         <translation>Effacer la liste</translation>
     </message>
+    <message>
+        <source>The search&apos;s result could not be kept in the settings: %1</source>
+        <translation>Le résultat de la recherche n&apos;a pas pu être enregistré dans les réglages : %1</translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::MemoryMeter</name>

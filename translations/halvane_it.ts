@@ -1068,6 +1068,10 @@ Copia questo file in «Animation».</translation>
         <source>Clear the List</source>
         <translation>Svuota l&apos;elenco</translation>
     </message>
+    <message>
+        <source>The search&apos;s result could not be kept in the settings: %1</source>
+        <translation>Impossibile salvare il risultato della ricerca nelle impostazioni: %1</translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::MemoryMeter</name>

@@ -23,9 +23,76 @@ void AnimationStore::announceAll()
              pageCount() > 0 ? 1 : 0, pageCount());
 }
 
-void AnimationStore::announcePagesChanged(int firstPage, int lastPage)
+void AnimationStore::setModified(bool modified)
 {
-    announce(StoreChange::PageDots, firstPage, lastPage);
+    m_modified = modified;
+    if (!modified && m_stepDepth == 0)
+        m_history.setMark(UndoHistory::Saved);
+}
+
+void AnimationStore::beginStep(const QString &mergeKey)
+{
+    if (m_stepDepth++ > 0)
+        return;
+    m_openHadAnimation = m_hasAnimation;
+    m_openContinued = m_history.canContinue(mergeKey);
+    if (m_openContinued) {
+        m_open = m_history.takeLast();
+        return;
+    }
+    m_open = UndoStep{};
+    m_open.mergeKey = mergeKey;
+    m_open.pageBefore = m_currentPage;
+}
+
+void AnimationStore::endStep()
+{
+    if (--m_stepDepth > 0)
+        return;
+    UndoStep step = std::move(m_open);
+    m_open = UndoStep{};
+    step.pageAfter = m_currentPage;
+    if (!m_openHadAnimation || !m_hasAnimation) {
+        m_history.clear();
+        announce(StoreChange::History);
+        return;
+    }
+    // A step continued from the history goes back even when its new part
+    // changed nothing; a fresh one that changed nothing is no step.
+    const bool changed = !step.pages.changesNothing(m_pages) || !step.delays.changesNothing(m_delays)
+        || !step.words.changesNothing(m_wordsLayer);
+    if (changed || m_openContinued) {
+        m_history.push(std::move(step));
+        announce(StoreChange::History);
+    }
+}
+
+void AnimationStore::record(unsigned lists, int at, int oldCount, int newCount)
+{
+    if (m_stepDepth == 0)
+        return;
+    if (lists & PageList)
+        m_open.pages.record(m_pages, at, oldCount, newCount);
+    if (lists & DelayList)
+        m_open.delays.record(m_delays, at, oldCount, newCount);
+    if (lists & WordsList)
+        m_open.words.record(m_wordsLayer, at, oldCount, newCount);
+}
+
+bool AnimationStore::exchange(bool undoing)
+{
+    if (undoing ? !canUndo() : !canRedo())
+        return false;
+    UndoStep &step = undoing ? m_history.takeUndo() : m_history.takeRedo();
+    const std::size_t before = step.bytes();
+    step.pages.exchange(m_pages);
+    step.delays.exchange(m_delays);
+    step.words.exchange(m_wordsLayer);
+    m_history.stepChanged(before, step);
+    loadPage(std::clamp(undoing ? step.pageBefore : step.pageAfter, 1, pageCount()));
+    m_modified = !m_history.atMark(UndoHistory::Saved);
+    announceAll();
+    return true;
 }
 
 DotPage AnimationStore::composedPage(int number) const
@@ -46,12 +113,15 @@ common::Status AnimationStore::setWordsSettings(const WordsSettings &settings)
 
 void AnimationStore::reset()
 {
+    Step step(*this);
     clearAll();
     announceAll();
 }
 
 void AnimationStore::clearAll()
 {
+    record(PageList | DelayList, 0, pageCount(), 0);
+    record(WordsList, 0, int(m_wordsLayer.size()), 0);
     m_pages.clear();
     m_delays.clear();
     m_wordsLayer.clear();
@@ -71,8 +141,10 @@ void AnimationStore::applyCrossMask()
 
 void AnimationStore::newAnimation()
 {
+    Step step(*this);
     clearAll();
     applyCrossMask();
+    record(PageList | DelayList, 0, 0, 1);
     m_pages.push_back(m_working);
     m_delays.push_back(kDefaultDelayMs);
     m_hasAnimation = true;
@@ -117,6 +189,8 @@ void AnimationStore::commitWorkingPage()
 {
     if (!m_hasAnimation)
         return;
+    Step step(*this);
+    record(PageList, m_currentPage - 1, 1, 1);
     m_pages[std::size_t(m_currentPage - 1)] = m_working;
     announce(StoreChange::PageDots, m_currentPage, m_currentPage);
 }
@@ -125,6 +199,8 @@ bool AnimationStore::addPage()
 {
     if (!m_hasAnimation)
         return false;
+    Step step(*this);
+    record(PageList | DelayList, pageCount(), 0, 1);
     m_pages.push_back(m_working);
     m_delays.push_back(kDefaultDelayMs);
     m_modified = true;
@@ -139,30 +215,61 @@ bool AnimationStore::insertPage()
     if (!m_hasAnimation || m_currentPage >= pageCount())
         return false;
     const auto at = std::size_t(m_currentPage);  // index of the page after the current one
-    const DotPage copy = m_pages[at - 1];
-    const int followingDelay = m_delays[at];
-    m_pages.insert(m_pages.begin() + std::ptrdiff_t(at), copy);
-    m_delays.insert(m_delays.begin() + std::ptrdiff_t(at), followingDelay);
+    return insertPages(m_currentPage, {m_pages[at - 1]}, {m_delays[at]});
+}
+
+bool AnimationStore::insertPages(int after, std::vector<DotPage> pages, std::vector<int> delays)
+{
+    if (!m_hasAnimation || after < 0 || after > pageCount() || pages.empty() || pages.size() != delays.size())
+        return false;
+    if (!std::all_of(pages.begin(), pages.end(), [this](const DotPage &p) { return isPageSized(p); })
+        || std::any_of(delays.begin(), delays.end(), [](int d) { return d < 0; }))
+        return false;
+    Step step(*this);
+    const int count = int(pages.size());
+    record(PageList | DelayList, after, 0, count);
+    m_pages.insert(m_pages.begin() + after, std::make_move_iterator(pages.begin()),
+                   std::make_move_iterator(pages.end()));
+    m_delays.insert(m_delays.begin() + after, delays.begin(), delays.end());
     m_modified = true;
-    loadPage(m_currentPage + 1);
-    // Every page from the inserted one on has moved up by one.
+    loadPage(after + 1);
+    // Every page from the first inserted one on has moved up.
     announce(StoreChange::PageDots | StoreChange::Delays | StoreChange::PageCount | StoreChange::Selection,
-             m_currentPage, pageCount());
+             after + 1, pageCount());
     return true;
 }
 
 bool AnimationStore::deletePage()
 {
-    if (!m_hasAnimation || pageCount() < 2)
+    return m_hasAnimation && removePages(m_currentPage, m_currentPage);
+}
+
+bool AnimationStore::removePages(int first, int last)
+{
+    if (!m_hasAnimation || first < 1 || last < first || last > pageCount() || last - first + 1 >= pageCount())
         return false;
-    const auto at = std::size_t(m_currentPage - 1);
-    m_pages.erase(m_pages.begin() + std::ptrdiff_t(at));
-    m_delays.erase(m_delays.begin() + std::ptrdiff_t(at));
+    Step step(*this);
+    record(PageList | DelayList, first - 1, last - first + 1, 0);
+    m_pages.erase(m_pages.begin() + (first - 1), m_pages.begin() + last);
+    m_delays.erase(m_delays.begin() + (first - 1), m_delays.begin() + last);
     m_modified = true;
-    const int from = int(at) + 1;
-    loadPage(std::min(m_currentPage, pageCount()));
+    loadPage(std::min(first, pageCount()));
     announce(StoreChange::PageDots | StoreChange::Delays | StoreChange::PageCount | StoreChange::Selection,
-             std::min(from, pageCount()), pageCount());
+             std::min(first, pageCount()), pageCount());
+    return true;
+}
+
+bool AnimationStore::changePages(int first, int last, const std::function<void(DotPage &)> &change)
+{
+    if (!m_hasAnimation || first < 1 || last < first || last > pageCount())
+        return false;
+    Step step(*this);
+    record(PageList, first - 1, last - first + 1, last - first + 1);
+    for (int number = first; number <= last; ++number)
+        change(m_pages[std::size_t(number - 1)]);
+    m_modified = true;
+    loadPage(m_currentPage);
+    announce(StoreChange::PageDots | StoreChange::Selection, first, last);
     return true;
 }
 
@@ -183,6 +290,8 @@ bool AnimationStore::setDelay(int number, int ms)
 {
     if (!m_hasAnimation || ms < 0 || number < 1 || number > pageCount())
         return false;
+    Step step(*this);
+    record(DelayList, number - 1, 1, 1);
     m_delays[std::size_t(number - 1)] = ms;
     m_modified = true;
     announce(StoreChange::Delays, number, number);
@@ -203,6 +312,8 @@ bool AnimationStore::replacePages(std::vector<DotPage> pages, std::vector<int> d
         return false;
     if (std::any_of(delays.begin(), delays.end(), [](int d) { return d < 0; }))
         return false;
+    Step step(*this);
+    record(PageList | DelayList, 0, pageCount(), int(pages.size()));
     m_pages = std::move(pages);
     m_delays = std::move(delays);
     m_hasAnimation = true;
@@ -218,21 +329,27 @@ bool AnimationStore::setWordsLayer(std::vector<DotPage> layer)
         return false;
     if (!std::all_of(layer.begin(), layer.end(), [this](const DotPage &p) { return isPageSized(p); }))
         return false;
+    Step step(*this);
+    record(WordsList, 0, int(m_wordsLayer.size()), int(layer.size()));
     m_wordsLayer = std::move(layer);
     if (m_wordsLayer.empty()) {
         loadPage(m_currentPage);
         announce(StoreChange::WordsLayer | StoreChange::Selection, 1, pageCount());
         return true;
     }
-    const std::size_t before = m_pages.size();
-    const std::size_t wanted = m_wordsLayer.size();
-    for (std::size_t k = before; k < wanted; ++k) {
-        DotPage copy = m_pages[k % before];
+    const int before = pageCount();
+    const int wanted = int(m_wordsLayer.size());
+    if (wanted > before)
+        record(PageList | DelayList, before, 0, wanted - before);
+    else
+        record(PageList | DelayList, wanted, before - wanted, 0);
+    for (int k = before; k < wanted; ++k) {
+        DotPage copy = m_pages[std::size_t(k % before)];
         m_pages.push_back(std::move(copy));
-        m_delays.push_back(m_delays[k % before]);
+        m_delays.push_back(m_delays[std::size_t(k % before)]);
     }
-    m_pages.resize(wanted);
-    m_delays.resize(wanted);
+    m_pages.resize(std::size_t(wanted));
+    m_delays.resize(std::size_t(wanted));
     m_modified = true;
     loadPage(1);
     announceAll();

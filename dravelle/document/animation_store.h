@@ -2,6 +2,7 @@
 
 #include "common/status.h"
 #include "dravelle/document/dot_page.h"
+#include "dravelle/document/undo_history.h"
 #include "dravelle/document/words_settings.h"
 
 #include <QString>
@@ -14,7 +15,8 @@ namespace dravelle::document {
 // What one store operation changed, so a window redraws only that: the dots
 // of pages firstPage..lastPage (1-based, both 0 when no page's dots changed),
 // their delays, the words layer, the number of pages, and which page is
-// current (the working page was loaded again).
+// current (the working page was loaded again), and whether what can be
+// undone changed.
 struct StoreChange {
     enum Part : unsigned {
         PageDots = 1,
@@ -22,6 +24,8 @@ struct StoreChange {
         WordsLayer = 4,
         PageCount = 8,
         Selection = 16,
+        // Alone: a step was added to the undo history (or it was emptied).
+        History = 32,
     };
     unsigned parts = 0;
     int firstPage = 0;
@@ -47,6 +51,13 @@ struct StoreChange {
 // the page list: a page without a words page of the same number gets nothing
 // laid over it.
 //
+// Every operation that changes the pages, the delays or the words layer is
+// one undoable step; a Step held around several makes them one (a dialog's
+// work, an import). Undo and redo restore the current page the step was done
+// on; the modified flag follows whether the animation is back where it was
+// saved. A step taken while there was no animation is not kept: there is
+// nothing to go back to.
+//
 // The store is not thread-safe: workers (import, words) build their results
 // on their own and hand them to the store on the user-interface thread.
 class AnimationStore {
@@ -62,8 +73,6 @@ public:
     // announced until it is committed.
     using ChangeObserver = std::function<void(const StoreChange &)>;
     void setChangeObserver(ChangeObserver observer) { m_observer = std::move(observer); }
-    // For code that changed stored pages in place through storedPage().
-    void announcePagesChanged(int firstPage, int lastPage);
 
     int resolution() const { return m_resolution; }
     int resolutionIndex() const { return m_resolution == 64 ? 1 : 0; }
@@ -71,7 +80,8 @@ public:
 
     bool hasAnimation() const { return m_hasAnimation; }
     bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    // Not modified (after a save) also marks the state the history returns to.
+    void setModified(bool modified);
     // The file Save writes to; empty after New, Open and the templates.
     const QString &documentPath() const { return m_documentPath; }
     void setDocumentPath(const QString &path) { m_documentPath = path; }
@@ -140,9 +150,16 @@ public:
     bool setCurrentDelay(int ms) { return setDelay(m_currentPage, ms); }
     bool setDelay(int number, int ms);
 
-    // The stored planes of page `number`, for operations that change pages in
-    // place (Reverse Color on all pages). Keep every plane R x R codes.
-    DotPage &storedPage(int number) { return m_pages.at(std::size_t(number - 1)); }
+    // Pages copied in after page `after` (0: before the first), the first of
+    // them selected. Refused like replacePages().
+    bool insertPages(int after, std::vector<DotPage> pages, std::vector<int> delays);
+    // Pages first..last go; refused when that would leave none. The page
+    // after them (or the one before, at the end) becomes current.
+    bool removePages(int first, int last);
+    // Changes the stored pages first..last in place (Reverse Color, the page
+    // transforms); `change` keeps every plane R x R codes. The current page
+    // is loaded again.
+    bool changePages(int first, int last, const std::function<void(DotPage &)> &change);
 
     // Replaces the whole page list (templates, import): page 1 becomes current,
     // the animation exists and is modified. Refused (false, nothing changed)
@@ -157,7 +174,44 @@ public:
     // animation or when a words page is not R x R.
     bool setWordsLayer(std::vector<DotPage> layer);
 
+    // Groups the operations until endStep() into one step; nested calls join
+    // the outer one. A step with a merge key continues the last step when
+    // that has the same key (keystrokes in one delay box).
+    void beginStep(const QString &mergeKey = {});
+    void endStep();
+    // beginStep() and endStep() around a block.
+    class Step {
+    public:
+        explicit Step(AnimationStore &store, const QString &mergeKey = {}) : m_store(store)
+        {
+            m_store.beginStep(mergeKey);
+        }
+        ~Step() { m_store.endStep(); }
+        Step(const Step &) = delete;
+        Step &operator=(const Step &) = delete;
+
+    private:
+        AnimationStore &m_store;
+    };
+    // The next step with the last one's merge key begins a step of its own.
+    void sealLastStep() { m_history.sealLast(); }
+
+    bool canUndo() const { return m_stepDepth == 0 && m_history.canUndo(); }
+    bool canRedo() const { return m_stepDepth == 0 && m_history.canRedo(); }
+    // False when there is nothing to undo or redo, or inside a step.
+    bool undo() { return exchange(true); }
+    bool redo() { return exchange(false); }
+    const UndoHistory &history() const { return m_history; }
+    // Marks the state now (the animation was created or opened here).
+    void markOrigin() { m_history.setMark(UndoHistory::Origin); }
+    bool atOrigin() const { return m_history.atMark(UndoHistory::Origin); }
+
 private:
+    enum List : unsigned { PageList = 1, DelayList = 2, WordsList = 4 };
+    // Before the elements [at, at + oldCount) of the lists are replaced by
+    // newCount others: the open step keeps what they held.
+    void record(unsigned lists, int at, int oldCount, int newCount);
+    bool exchange(bool undoing);
     bool isPageSized(const DotPage &page) const;
     // selectPage() without the change notice, for the operations that announce more.
     bool loadPage(int number);
@@ -179,6 +233,12 @@ private:
     bool m_hasAnimation = false;
     bool m_modified = false;
     QString m_documentPath;
+
+    UndoHistory m_history;
+    UndoStep m_open;
+    int m_stepDepth = 0;
+    bool m_openHadAnimation = false;
+    bool m_openContinued = false;
 };
 
 } // namespace dravelle::document

@@ -12,6 +12,7 @@ common::Status changeAllDelay(AnimationStore &store, int ms)
         return common::Status::failure(QCoreApplication::translate("Dravelle", "The delay cannot be negative."));
     if (!store.hasAnimation())
         return common::Status::failure(QCoreApplication::translate("Dravelle", "There is no animation."));
+    AnimationStore::Step step(store);
     for (int page = 1; page <= store.pageCount(); ++page)
         store.setDelay(page, ms);
     return common::Status::success();
@@ -21,14 +22,12 @@ void reverseColour(AnimationStore &store, int channelBits, ReverseRange range)
 {
     if (!store.hasAnimation())
         return;
+    AnimationStore::Step step(store);
     if (range == ReverseRange::CurrentPage) {
         store.workingPage().reverse(channelBits);
         store.commitWorkingPage();
     } else {
-        for (int page = 1; page <= store.pageCount(); ++page)
-            store.storedPage(page).reverse(channelBits);
-        store.announcePagesChanged(1, store.pageCount());
-        store.selectPage(store.currentPage());
+        store.changePages(1, store.pageCount(), [channelBits](DotPage &page) { page.reverse(channelBits); });
     }
     store.setModified(true);
 }

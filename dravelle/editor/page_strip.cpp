@@ -21,7 +21,7 @@ GroupButtons groupButtons(const AnimationStore &store)
     return b;
 }
 
-PageStrip pageStrip(const AnimationStore &store)
+PageStrip pageStrip(const AnimationStore &store, PageRange chosen)
 {
     PageStrip strip;
     strip.buttons = groupButtons(store);
@@ -37,6 +37,7 @@ PageStrip pageStrip(const AnimationStore &store)
         slot.label = pageLabel(page);
         slot.delayMs = store.delay(page);
         slot.current = page == store.currentPage();
+        slot.chosen = chosen.isSet() && page >= chosen.first() && page <= chosen.last();
     }
     return strip;
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 namespace dravelle::editor {
@@ -19,6 +20,18 @@ struct StripSlot {
     QString label;          // "Page%d" with the 0-based index, empty for an empty slot
     int delayMs = 0;        // 0 for an empty slot
     bool current = false;   // framed in red, its delay box the only one enabled
+    bool chosen = false;    // among the pages chosen for the clipboard (framed in blue)
+};
+
+// The pages chosen in the strip with Shift-click, from `anchor` to `end` in
+// either order; none (both 0) means the current page alone.
+struct PageRange {
+    int anchor = 0;
+    int end = 0;
+
+    bool isSet() const { return anchor > 0 && end > 0; }
+    int first() const { return std::min(anchor, end); }
+    int last() const { return std::max(anchor, end); }
 };
 
 struct GroupButtons {
@@ -40,7 +53,7 @@ QString pageLabel(int page);
 // pages; all off without an animation.
 GroupButtons groupButtons(const document::AnimationStore &store);
 
-PageStrip pageStrip(const document::AnimationStore &store);
+PageStrip pageStrip(const document::AnimationStore &store, PageRange chosen = {});
 
 // The thumbnail of page `page`: one pixel per dot, its words laid over.
 QImage pageThumbnail(const document::AnimationStore &store, int page);

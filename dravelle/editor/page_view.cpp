@@ -65,4 +65,26 @@ QImage squareImage(const CellGeometry &geometry, const DotPage &page)
     return square;
 }
 
+QRgb onionColour(int colourBits)
+{
+    constexpr int kFaint = 80;
+    return qRgb(colourBits & kColourBitRed ? kFaint : 0, colourBits & kColourBitGreen ? kFaint : 0,
+                colourBits & kColourBitBlue ? kFaint : 0);
+}
+
+QImage withOnionSkin(const QImage &square, const CellGeometry &geometry, const DotPage &under)
+{
+    QImage shown = square.copy();
+    if (under.dotCount() != geometry.resolution * geometry.resolution)
+        return shown;
+    QPainter painter(&shown);
+    for (int y = 0; y < geometry.resolution; ++y)
+        for (int x = 0; x < geometry.resolution; ++x) {
+            const int bits = under.colourAt(geometry.indexOf({x, y}));
+            if (bits != 0 && square.pixel(geometry.readBackPixel({x, y})) == qRgb(0, 0, 0))
+                painter.fillRect(geometry.cellRect({x, y}), QColor(onionColour(bits)));
+        }
+    return shown;
+}
+
 } // namespace dravelle::editor

@@ -52,4 +52,12 @@ void drawPage(QImage &square, const CellGeometry &geometry, const document::DotP
 // A new square image (RGB32) showing `page`: the editing square or a preview picture.
 QImage squareImage(const CellGeometry &geometry, const document::DotPage &page);
 
+// The onion skin: a copy of the editing square in which every cell that
+// shows a dark dot shows instead, faintly, the lit dot of `under` (the
+// previous page) at the same place. Display only: the square itself, which
+// strokes are read back from, is left alone.
+QImage withOnionSkin(const QImage &square, const CellGeometry &geometry, const document::DotPage &under);
+// The faint colour of a lit dot of the previous page (each on channel at 80).
+QRgb onionColour(int colourBits);
+
 } // namespace dravelle::editor

@@ -118,8 +118,11 @@ common::Status openAnimation(document::AnimationStore &store, ImportResult resul
 {
     if (result.cancelled)
         return common::Status::failure(QCoreApplication::translate("Dravelle", "The import was cancelled."));
-    store.newAnimation();
-    store.replacePages(std::move(result.pages), std::move(result.delays));
+    {
+        document::AnimationStore::Step step(store);
+        store.newAnimation();
+        store.replacePages(std::move(result.pages), std::move(result.delays));
+    }
     if (!result.loaded)
         return common::Status::failure(result.error);
     return common::Status::success();

@@ -136,6 +136,7 @@ void applyTemplate(AnimationStore &store, Template t)
 {
     std::vector<DotPage> pages = templatePages(t, store.resolution());
     std::vector<int> delays(pages.size(), AnimationStore::kDefaultDelayMs);
+    AnimationStore::Step step(store);
     store.reset();
     store.applyCrossMask();
     store.replacePages(std::move(pages), std::move(delays));

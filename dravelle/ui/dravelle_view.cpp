@@ -61,15 +61,19 @@ DravelleView::DravelleView(AnimationStore &store, QWidget *parent) : QWidget(par
 
     m_store.setChangeObserver([this](const StoreChange &change) { onStoreChange(change); });
     connect(m_strip, &PageStripPanel::slotClicked, this, [this](int slot) {
-        if (!(m_refuseBusy && m_refuseBusy()))
+        if (!(m_refuseBusy && m_refuseBusy())) {
+            m_chosen = {};
             m_store.selectSlot(slot);
+        }
     });
+    connect(m_strip, &PageStripPanel::slotShiftClicked, this, &DravelleView::choosePage);
     connect(m_strip, &PageStripPanel::delayEdited, this, [this](int, int ms) {
         if (m_refuseBusy && m_refuseBusy())
             refreshStrip(); // the edit is undone on screen
         else
-            m_store.setCurrentDelay(ms);
+            typeDelay(ms);
     });
+    connect(m_strip, &PageStripPanel::delayEditFinished, this, [this] { m_store.sealLastStep(); });
     connect(&m_player, &PreviewPlayer::showPage, this, [this](const document::DotPage &page) {
         m_square->showPreview(editor::squareImage(m_square->tools().square().geometry(), page));
     });
@@ -131,8 +135,42 @@ void DravelleView::applyTemplate(editor::Template t)
     editor::applyTemplate(m_store, t);
 }
 
+// Shift-click: the chosen pages run from the page current when the choice
+// began (it stays while the group buttons move on) to this one.
+void DravelleView::choosePage(int slot)
+{
+    const int page = (m_store.currentGroup() - 1) * AnimationStore::kPagesPerGroup + slot;
+    if (!m_store.hasAnimation() || page > m_store.pageCount())
+        return;
+    if (!m_chosen.isSet())
+        m_chosen.anchor = m_store.currentPage();
+    m_chosen.end = page;
+    refreshStrip();
+}
+
+std::pair<int, int> DravelleView::chosenPages() const
+{
+    if (m_chosen.isSet())
+        return {m_chosen.first(), m_chosen.last()};
+    return {m_store.currentPage(), m_store.currentPage()};
+}
+
+// The keystrokes in one delay box are one step until the box is left.
+void DravelleView::typeDelay(int ms)
+{
+    AnimationStore::Step step(m_store, QStringLiteral("delay %1").arg(m_store.currentPage()));
+    m_store.setCurrentDelay(ms);
+}
+
 void DravelleView::onStoreChange(const StoreChange &change)
 {
+    if (change.parts == StoreChange::History) {
+        emit storeChanged(change);
+        return;
+    }
+    // The choice is of pages as they were: any change but a selection ends it.
+    if (change.parts != StoreChange::Selection)
+        m_chosen = {};
     if (change.has(StoreChange::Selection) || change.has(StoreChange::WordsLayer))
         m_square->redrawPage();
     refreshStrip();
@@ -143,7 +181,7 @@ void DravelleView::onStoreChange(const StoreChange &change)
 
 void DravelleView::refreshStrip()
 {
-    const editor::PageStrip strip = editor::pageStrip(m_store);
+    const editor::PageStrip strip = editor::pageStrip(m_store, m_chosen);
     std::array<QImage, PageStripPanel::kSlots> thumbnails;
     for (std::size_t s = 0; s < thumbnails.size(); ++s) {
         if (strip.entries[s].page > 0)

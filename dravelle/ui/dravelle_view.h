@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 
 class QLineEdit;
 class QPushButton;
@@ -45,6 +46,10 @@ public:
     // The main frame refuses them while Add Words replaces the pages.
     void setBusyGuard(std::function<bool()> refuse);
 
+    // The pages the clipboard commands act on: those chosen in the strip with
+    // Shift-click, else the current page.
+    std::pair<int, int> chosenPages() const;
+
     // Commands of the File and Template menus (the main frame asks first).
     void newAnimation();
     void applyTemplate(editor::Template t);
@@ -62,6 +67,8 @@ private:
     void refreshStrip();
     void refreshCounters();
     void refreshButtons();
+    void choosePage(int slot);
+    void typeDelay(int ms);
     void runPageCommand(PageButton b);
     void togglePreview();
     void onPreviewFinished();
@@ -74,6 +81,7 @@ private:
     std::array<QPushButton *, std::size_t(PageButton::Count)> m_buttons{};
     PreviewPlayer m_player;
     std::function<bool()> m_refuseBusy;
+    editor::PageRange m_chosen;
 };
 
 } // namespace dravelle::ui

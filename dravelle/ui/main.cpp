@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 
 int main(int argc, char **argv)
 {
@@ -32,10 +34,17 @@ int main(int argc, char **argv)
                          common::LanguageTableOf::Dravelle);
     dravelle::document::AnimationStore store(*resolution);
     dravelle::ui::MainFrame frame(store);
+    const qsizetype shots = arguments.indexOf(QStringLiteral("--screenshots"));
+    // The screenshots show a fresh window: no recovery question, no list of the user's files.
+    if (shots < 0) {
+        frame.keepRecoveryCopies(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        frame.keepRecentFiles(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                          QStringLiteral("Dravelle"), QStringLiteral("Dravelle")));
+    }
     frame.resize(frame.sizeHint().expandedTo(dravelle::ui::MainFrame::defaultSize()));
     frame.show();
     // A hidden option for scripts/screenshots.
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--screenshots")); at >= 0 && at + 1 < arguments.size())
-        dravelle::ui::runScreenshots(frame, arguments.at(at + 1));
+    if (shots >= 0 && shots + 1 < arguments.size())
+        dravelle::ui::runScreenshots(frame, arguments.at(shots + 1));
     return app.exec();
 }

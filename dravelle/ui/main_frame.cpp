@@ -11,6 +11,9 @@
 #include "dravelle/document/animation_file.h"
 #include "dravelle/ui/colour_bar.h"
 #include "dravelle/ui/dravelle_view.h"
+#include "dravelle/ui/edit_commands.h"
+#include "dravelle/ui/recent_menu.h"
+#include "dravelle/ui/recovery_keeper.h"
 #include "dravelle/ui/square_widget.h"
 #include "dravelle/ui/ui_icons.h"
 
@@ -20,6 +23,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QSettings>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -90,10 +94,7 @@ MainFrame::MainFrame(document::AnimationStore &store, QWidget *parent)
     m_words = new WordsJob(m_store, this);
     // While Add Words replaces the pages, the view keeps its hands off them.
     m_view->setBusyGuard([this] { return m_words->refuseWhileBusy(this); });
-    connect(m_view, &DravelleView::storeChanged, this, [this](const document::StoreChange &change) {
-        if (change.parts != document::StoreChange::Selection)
-            m_edited = true;
-    });
+    m_edit = new EditCommands(m_store, m_view, this);
     connect(m_view->square(), &SquareWidget::colourPicked, this, &MainFrame::updateColours);
     buildMenus();
     buildToolBars();
@@ -129,7 +130,8 @@ void MainFrame::buildMenus()
     m_saveAnimation->setShortcut(QKeySequence::Save);
     connect(m_saveAnimation, &QAction::triggered, this, &MainFrame::saveAnimation);
     connect(addCommand(file, tr("Save Animation as")), &QAction::triggered, this, &MainFrame::saveAnimationAs);
-    file->addSeparator();
+    m_fileMenu = file;
+    m_exitLine = file->addSeparator();
     connect(addCommand(file, tr("E&xit")), &QAction::triggered, this, &QWidget::close);
 
     buildEditMenu();
@@ -141,10 +143,14 @@ void MainFrame::buildMenus()
             if (!mayReplaceAnimation())
                 return;
             m_view->applyTemplate(t);
-            m_edited = false;
+            m_store.markOrigin();
         });
     }
-    menuBar()->addMenu(tr("&View"))->setObjectName(QStringLiteral("viewMenu"));
+    QMenu *viewMenu = menuBar()->addMenu(tr("&View"));
+    viewMenu->setObjectName(QStringLiteral("viewMenu"));
+    QAction *onion = viewMenu->addAction(tr("&Onion Skin"));
+    onion->setCheckable(true);
+    connect(onion, &QAction::toggled, m_view->square(), &SquareWidget::setOnionSkin);
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     m_about = addCommand(help, tr("&About Dravelle..."), "about");
     connect(m_about, &QAction::triggered, this, &MainFrame::showAbout);
@@ -156,6 +162,10 @@ void MainFrame::buildMenus()
 void MainFrame::buildEditMenu()
 {
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    m_edit->addHistoryCommands(edit);
+    edit->addSeparator();
+    m_edit->addClipboardCommands(edit);
+    edit->addSeparator();
     m_crossResolution = addCommand(edit, tr("Cross Resolution"));
     m_addWords = addCommand(edit, tr("Add Words"), "add_words");
     m_changeAllDelay = addCommand(edit, tr("Change All Delay"), "change_delay");
@@ -175,6 +185,8 @@ void MainFrame::buildEditMenu()
         if (m_view->pageCommandAllowed())
             ReverseColorDlg(m_store, this).exec();
     });
+    edit->addSeparator();
+    m_edit->addTransformMenus(edit);
 }
 
 void MainFrame::buildToolBars()
@@ -182,6 +194,8 @@ void MainFrame::buildToolBars()
     QToolBar *main = addToolBar(tr("Toolbar"));
     main->setObjectName(QStringLiteral("mainToolBar"));
     main->addActions({m_newAnimation, m_openAnimation, m_saveAnimation});
+    main->addSeparator();
+    main->addActions({m_edit->undoCommand(), m_edit->redoCommand()});
     main->addSeparator();
     main->addActions({m_reverseColour, m_changeAllDelay, m_addWords});
     main->addSeparator();
@@ -247,6 +261,8 @@ void MainFrame::showEvent(QShowEvent *event)
     QTimer::singleShot(100, this, [this] {
         if (!m_store.hasAnimation())
             newAnimation();
+        if (m_recovery)
+            m_recovery->offerRestore();
     });
 }
 
@@ -255,7 +271,7 @@ void MainFrame::newAnimation()
     if (!mayReplaceAnimation())
         return;
     m_view->newAnimation();
-    m_edited = false;
+    m_store.markOrigin();
 }
 
 bool MainFrame::saveOrDiscard()
@@ -272,13 +288,20 @@ bool MainFrame::mayReplaceAnimation()
 {
     if (m_words->refuseWhileBusy(this))
         return false;
-    return !m_store.hasAnimation() || !m_edited || saveOrDiscard();
+    return !m_store.hasAnimation() || m_store.atOrigin() || saveOrDiscard();
 }
 
 void MainFrame::openAnimation(const QString &path)
 {
-    if (mayReplaceAnimation() && openAnimationFile(m_store, path, this))
-        m_edited = false;
+    if (!mayReplaceAnimation())
+        return;
+    // A cancelled import over an untouched animation leaves nothing to ask about.
+    const bool untouched = m_store.atOrigin();
+    const bool opened = openAnimationFile(m_store, path, this);
+    if (opened || untouched)
+        m_store.markOrigin();
+    if (opened && m_recent)
+        m_recent->add(path);
 }
 
 namespace {
@@ -314,6 +337,8 @@ void MainFrame::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    if (m_recovery)
+        m_recovery->discard();
     event->accept();
 }
 
@@ -343,9 +368,24 @@ bool MainFrame::writeTo(const QString &path)
         QMessageBox::warning(this, tr("Dravelle"), status.message);
         return false;
     }
-    m_edited = false;
+    m_store.markOrigin();
+    if (m_recent)
+        m_recent->add(path);
     statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 5000);
     return true;
+}
+
+void MainFrame::keepRecoveryCopies(const QString &folder)
+{
+    delete m_recovery;
+    m_recovery = new RecoveryKeeper(m_store, folder, this);
+}
+
+void MainFrame::keepRecentFiles(std::unique_ptr<QSettings> settings)
+{
+    delete m_recent;
+    m_recent = new RecentMenu(std::move(settings), m_fileMenu, m_exitLine, this);
+    connect(m_recent, &RecentMenu::openRequested, this, &MainFrame::openAnimation);
 }
 
 void MainFrame::showAbout()

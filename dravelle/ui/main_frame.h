@@ -6,8 +6,10 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class QAction;
+class QSettings;
 
 namespace dravelle::ui {
 
@@ -15,6 +17,9 @@ class WordsJob;
 
 class ColourBar;
 class DravelleView;
+class EditCommands;
+class RecentMenu;
+class RecoveryKeeper;
 
 // Dravelle's main window: the menus, the main tool bar, the dot-tool bar and
 // the colour bar on the left, the status bar and the editor view. It owns
@@ -41,6 +46,14 @@ public:
     // Open Animation for a file already chosen (the open dialog's answer,
     // a file dropped onto the window or named on the command line).
     void openAnimation(const QString &path);
+
+    // Keeps a recovery copy in `folder` (the program gives the user's data
+    // folder) and offers, once the window is up, what a crashed run left.
+    void keepRecoveryCopies(const QString &folder);
+    RecoveryKeeper *recovery() const { return m_recovery; }
+    // The recent files on the File menu, kept in `settings`.
+    void keepRecentFiles(std::unique_ptr<QSettings> settings);
+    RecentMenu *recentFiles() const { return m_recent; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -90,13 +103,18 @@ private:
     QAction *m_reverseColour = nullptr;
     SavePathChooser m_chooseSavePath;
     bool m_firstShow = true;
-    // Changed since the animation was last created, opened or saved. The
-    // store's modified flag also counts a fresh animation as modified (the
-    // close prompt follows it); replacing asks only about real changes.
-    bool m_edited = false;
+    // Replacing the animation asks only when it changed since it was last
+    // created, opened or saved: the store's origin mark, which undo and redo
+    // follow. The store's modified flag also counts a fresh animation as
+    // modified (the close prompt follows it).
     // Add Words on its worker; a child of the window, so it waits for the
     // worker before the window goes.
     WordsJob *m_words = nullptr;
+    EditCommands *m_edit = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_exitLine = nullptr;
+    RecoveryKeeper *m_recovery = nullptr;
+    RecentMenu *m_recent = nullptr;
 };
 
 } // namespace dravelle::ui

@@ -28,6 +28,8 @@ bool acceptsDroppedPath(const QString &path)
 
 bool openAnimationFile(document::AnimationStore &store, const QString &path, QWidget *parent)
 {
+    // The new animation and what the import brings are one step.
+    document::AnimationStore::Step step(store);
     store.newAnimation();
     ImportDlg dialog(store, path, parent);
     return dialog.exec() == QDialog::Accepted;

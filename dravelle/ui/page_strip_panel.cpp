@@ -15,10 +15,11 @@ ThumbnailWidget::ThumbnailWidget(int resolution, QWidget *parent) : QWidget(pare
     setFixedSize(resolution + 4, resolution + 4);
 }
 
-void ThumbnailWidget::setPicture(const QImage &picture, bool current)
+void ThumbnailWidget::setPicture(const QImage &picture, bool current, bool chosen)
 {
     m_picture = picture;
     m_current = current;
+    m_chosen = chosen;
     update();
 }
 
@@ -32,12 +33,17 @@ void ThumbnailWidget::paintEvent(QPaintEvent *)
         painter.drawImage(inner.topLeft(), m_picture);
     painter.setPen(m_current ? QColor(255, 0, 0) : palette().mid().color());
     painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    if (m_chosen && !m_current) {
+        painter.setPen(QColor(0, 90, 230));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void ThumbnailWidget::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        emit clicked();
+        emit clicked(event->modifiers().testFlag(Qt::ShiftModifier));
 }
 
 PageStripPanel::PageStripPanel(int resolution, QWidget *parent) : QWidget(parent)
@@ -65,7 +71,13 @@ PageStripPanel::PageStripPanel(int resolution, QWidget *parent) : QWidget(parent
         grid->addWidget(slot.thumbnail, 0, s, Qt::AlignHCenter);
         grid->addWidget(slot.label, 1, s, Qt::AlignHCenter);
         grid->addLayout(delayRow, 2, s, Qt::AlignHCenter);
-        connect(slot.thumbnail, &ThumbnailWidget::clicked, this, [this, s] { emit slotClicked(s + 1); });
+        connect(slot.thumbnail, &ThumbnailWidget::clicked, this, [this, s](bool extend) {
+            if (extend)
+                emit slotShiftClicked(s + 1);
+            else
+                emit slotClicked(s + 1);
+        });
+        connect(slot.delay, &QLineEdit::editingFinished, this, &PageStripPanel::delayEditFinished);
         connect(slot.delay, &QLineEdit::textEdited, this, [this, s](const QString &text) {
             bool ok = false;
             const int ms = text.toInt(&ok);
@@ -80,7 +92,8 @@ void PageStripPanel::showStrip(const editor::PageStrip &strip, const std::array<
     for (int s = 0; s < kSlots; ++s) {
         const editor::StripSlot &entry = strip.entries[std::size_t(s)];
         Slot &slot = m_slots[std::size_t(s)];
-        slot.thumbnail->setPicture(thumbnails[std::size_t(s)], entry.current);
+        slot.thumbnail->setPicture(thumbnails[std::size_t(s)], entry.current, entry.chosen);
+        slot.thumbnail->setAccessibleDescription(entry.chosen ? tr("chosen") : QString());
         slot.label->setText(entry.label);
         const QString delay = entry.page > 0 ? QString::number(entry.delayMs) : QString();
         if (slot.delay->text() != delay)

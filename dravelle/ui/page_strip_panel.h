@@ -19,10 +19,11 @@ class ThumbnailWidget : public QWidget {
 
 public:
     ThumbnailWidget(int resolution, QWidget *parent = nullptr);
-    void setPicture(const QImage &picture, bool current);
+    void setPicture(const QImage &picture, bool current, bool chosen = false);
 
 signals:
-    void clicked();
+    // `extend`: Shift was held (the range of chosen pages grows to this one).
+    void clicked(bool extend);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -31,6 +32,7 @@ protected:
 private:
     QImage m_picture;
     bool m_current = false;
+    bool m_chosen = false;
 };
 
 // The eight slots of the current group: thumbnail, "Page%d" label and the
@@ -50,6 +52,9 @@ public:
 
 signals:
     void slotClicked(int slot);
+    void slotShiftClicked(int slot);
+    // The delay box of the current slot lost the focus or took Enter.
+    void delayEditFinished();
     // The user typed a delay into the box of `slot`.
     void delayEdited(int slot, int ms);
 

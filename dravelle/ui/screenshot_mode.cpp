@@ -67,6 +67,15 @@ void shoot(MainFrame &frame, const QString &folder)
     }
     store.showGroup(3);
     save(frame, folder, "dravelle-group3.png");
+    // A new page with one white line over the faint previous page.
+    store.selectPage(20);
+    store.addPage();
+    store.clearPage();
+    square->redrawPage();
+    stroke(square->tools(), Tool::Line, 7, {20, 0}, {20, store.resolution() - 1});
+    square->setOnionSkin(true);
+    save(frame, folder, "dravelle-onion.png");
+    square->setOnionSkin(false);
     store.setModified(false);
     QApplication::quit();
 }

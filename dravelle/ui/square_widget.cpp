@@ -1,5 +1,6 @@
 #include "dravelle/ui/square_widget.h"
 
+#include "dravelle/editor/page_view.h"
 #include "dravelle/ui/ui_icons.h"
 
 #include <QMouseEvent>
@@ -86,9 +87,24 @@ void SquareWidget::paintEvent(QPaintEvent *)
     if (!m_preview.isNull() && m_preview.size() == square.size())
         painter.drawImage(origin, m_preview);
     else if (m_store.hasAnimation())
-        painter.drawImage(origin, square);
+        painter.drawImage(origin, shownSquare());
     else
         painter.fillRect(QRect(origin, square.size()), QColor(editor::kGridColour));
+}
+
+void SquareWidget::setOnionSkin(bool on)
+{
+    m_onionSkin = on;
+    update();
+}
+
+QImage SquareWidget::shownSquare() const
+{
+    const QImage &square = m_tools->square().image();
+    if (!m_onionSkin || m_store.currentPage() < 2)
+        return square;
+    return editor::withOnionSkin(square, m_tools->square().geometry(),
+                                 m_store.composedPage(m_store.currentPage() - 1));
 }
 
 void SquareWidget::apply(const ToolEffect &effect)

@@ -34,6 +34,13 @@ public:
     // A preview picture shown instead of the square; a null image ends it.
     void showPreview(const QImage &picture);
 
+    // The onion skin: the previous page's lit dots shown faintly on the dark
+    // dots of the square. Display only; off at the start.
+    void setOnionSkin(bool on);
+    bool onionSkin() const { return m_onionSkin; }
+    // The picture shown for the square now (onion skin included).
+    QImage shownSquare() const;
+
     // Asked before a stroke begins; true refuses it (the guard tells the
     // user why). Used while the page list is about to be replaced.
     void setInputGuard(std::function<bool()> refuse) { m_refuseInput = std::move(refuse); }
@@ -65,6 +72,7 @@ private:
     std::unique_ptr<editor::DotTools> m_tools;
     QImage m_preview;
     std::function<bool()> m_refuseInput;
+    bool m_onionSkin = false;
 };
 
 } // namespace dravelle::ui

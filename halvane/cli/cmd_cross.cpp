@@ -106,11 +106,13 @@ int runParams(const Arguments &parsed)
         return usageError(kParamsUsage);
     const QString ini = halvaneIniPath();
     if (r.resolution != kNotGiven) {
-        writeCrossResolution(ini, r.resolution);
+        if (const common::Status written = writeCrossResolution(ini, r.resolution); !written)
+            return fail(written.message, kFileError);
         out() << "Cross resolution: " << r.resolution << " x " << r.resolution << "\n";
     }
     if (r.dots != kNotGiven) {
-        writeHarnessFrameDots(ini, r.dots);
+        if (const common::Status written = writeHarnessFrameDots(ini, r.dots); !written)
+            return fail(written.message, kFileError);
         out() << "Harness frame dots: " << r.dots << "\n";
     }
     if (!r.sendsToCross())

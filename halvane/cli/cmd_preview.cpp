@@ -22,7 +22,6 @@ const char kPreviewUsage[] =
 namespace {
 
 constexpr int kRefused = 2;
-constexpr int kFileError = 3;
 constexpr int kDefaultDotSize = 5;
 constexpr int kMinDotSize = 2;
 constexpr int kMaxDotSize = 20;

@@ -42,7 +42,6 @@ using namespace halvane::project;
 namespace {
 
 constexpr int kRefused = 2;
-constexpr int kFileError = 3;
 
 QString orNone(const QString &name)
 {

@@ -20,6 +20,8 @@ int runSearch(const Arguments &parsed)
     search.start();
     search.wait();
     const link::SearchResult r = search.result();
+    if (!r.settingsError.isEmpty())
+        err() << "halvane-cli: the search's result was not kept: " << r.settingsError << "\n";
     if (!r.found) {
         out() << link::linkText(link::kTextCantFindCross) << "\n";
         return 1;

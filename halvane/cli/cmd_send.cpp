@@ -27,7 +27,6 @@ using namespace halvane::encode;
 namespace {
 
 constexpr int kUsage = 2;
-constexpr int kFileError = 3;
 
 int usage(const char *command, const char *text)
 {

@@ -16,6 +16,9 @@ using common::cli::Arguments;
 using common::cli::err;
 using common::cli::out;
 
+// Exit status 3: the port or a file could not be opened, read or written.
+constexpr int kFileError = 3;
+
 // Prints "halvane-cli: <message>" to stderr and returns `status`.
 int fail(const QString &message, int status = 1);
 

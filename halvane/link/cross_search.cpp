@@ -38,14 +38,22 @@ int readResolution(const LinkContext &link, int port, int rate)
     return version ? resolutionFromVersion(*version) : 0;
 }
 
+// Keeps the first failure of the search's writes: the result still stands
+// for this run, and whoever shows it can say why the next run will not know it.
+void keep(SearchResult &result, const common::Status &written)
+{
+    if (!written && result.settingsError.isEmpty())
+        result.settingsError = written.message;
+}
+
 void recordFound(const LinkContext &link, SearchResult &result)
 {
     const QString ini = link.iniPath();
-    writeBootInt(ini, kKeyPort, result.port);
-    writeBootInt(ini, kKeyFind, 1);
-    writeBootInt(ini, kKeyBaudRate, result.baudRate);
+    keep(result, writeBootInt(ini, kKeyPort, result.port));
+    keep(result, writeBootInt(ini, kKeyFind, 1));
+    keep(result, writeBootInt(ini, kKeyBaudRate, result.baudRate));
     result.resolution = readResolution(link, result.port, result.baudRate);
-    writeBootInt(ini, kKeyCrossStyle, result.crossStyle());
+    keep(result, writeBootInt(ini, kKeyCrossStyle, result.crossStyle()));
 }
 
 } // namespace
@@ -75,7 +83,7 @@ SearchResult SearchCross(const LinkContext &link)
             }
         }
     }
-    writeBootInt(link.iniPath(), kKeyFind, 0);
+    keep(result, writeBootInt(link.iniPath(), kKeyFind, 0));
     return result;
 }
 

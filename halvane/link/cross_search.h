@@ -28,6 +28,8 @@ struct SearchResult {
     int port = 0;
     int baudRate = 0;
     int resolution = 0; // 48, 64, or 0 when the cross named neither
+    // Why the result could not be kept in Halvane.ini (empty when it was).
+    QString settingsError;
 
     // The CROSSSTYLE value the search wrote (only when found).
     int crossStyle() const;

@@ -64,7 +64,8 @@ LinkStatus FindCross(const LinkContext &link)
     CloseCrossPort(port);
     if (!FindReply(bytes, kReplyFindCross))
         return LinkStatus::failure(LinkStatus::Code::NoReply, linkText(kTextCantFindCross));
-    project::writeBootInt(link.iniPath(), project::kKeyFind, 1);
+    // FIND only feeds the status bar's texts; the cross was found either way.
+    (void)project::writeBootInt(link.iniPath(), project::kKeyFind, 1);
     return LinkStatus::success(linkText(kTextFindCross));
 }
 

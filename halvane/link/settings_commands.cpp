@@ -137,9 +137,11 @@ LinkStatus SetCrossParameters(const LinkContext &link, int frameDots, int timeZo
     if (sent.code == Code::PortNotOpened)
         return sent;
     // The dialog's choices are kept once the frame was handed to the port.
+    // The cross has them either way; a settings file that cannot keep them
+    // only makes the dialog start from the old choices next time.
     const QString ini = link.iniPath();
-    project::writeBootInt(ini, project::kKeyTempFactor, tempFactorPosition);
-    project::writeBootInt(ini, project::kKeyTimeZone, timeZone);
+    (void)project::writeBootInt(ini, project::kKeyTempFactor, tempFactorPosition);
+    (void)project::writeBootInt(ini, project::kKeyTimeZone, timeZone);
     return sent;
 }
 

@@ -136,17 +136,17 @@ common::Status PlayProject::saveAs(const QString &path)
 
 void PlayProject::remember(const QString &path) const
 {
-    // As everywhere in Halvane.ini, a failed write is not an error.
+    // The last project only spares the user a File > Open at the next
+    // start: a settings file that takes no writes is no reason to fail Open.
     if (!m_settingsFile.isEmpty())
-        common::WritePrivateProfileStringA(QString::fromLatin1(kSectionFile),
+        (void)common::WritePrivateProfileStringA(QString::fromLatin1(kSectionFile),
                                            QString::fromLatin1(kKeyPreFile), path, m_settingsFile);
 }
 
-common::Status PlayProject::changed(ProjectChange change)
+void PlayProject::changed(const ProjectChange &change)
 {
     m_dirty = true;
     notify(change);
-    return common::Status::success();
 }
 
 void PlayProject::notify(const ProjectChange &change)
@@ -163,7 +163,7 @@ void PlayProject::notifyDropped(const QStringList &dropped)
 {
     if (dropped.isEmpty())
         return;
-    ProjectChange change{ProjectChange::Part::Dropped};
+    ProjectChange change(ProjectChange::Part::Dropped);
     change.dropped = dropped;
     notify(change);
 }
@@ -228,7 +228,8 @@ common::Status PlayProject::appendToPlayList(const QString &name)
     m_data.playList.append(PlayListEntry{name});
     if (std::int32_t *flag = selectFlagOf(name))
         *flag = 1;
-    return changed({ProjectChange::Part::PlayList, name});
+    changed({ProjectChange::Part::PlayList, name});
+    return common::Status::success();
 }
 
 bool PlayProject::removeFromPlayList(const QString &name)

@@ -45,6 +45,9 @@ struct ProjectChange {
         Text,      // a text message's settings; `index` 0..2
         Dropped,   // the clean-ups removed `dropped`, entries whose file has gone
     };
+    ProjectChange() = default;
+    ProjectChange(Part what, QString entry = {}, int at = -1) : part(what), name(std::move(entry)), index(at) {}
+
     Part part = Part::Whole;
     QString name;
     int index = -1;
@@ -225,7 +228,7 @@ private:
     AnimationEntry *animationAt(const QString &fileName);
     void remember(const QString &path) const;
     // A change by the user: sets the dirty flag and tells the listeners.
-    common::Status changed(ProjectChange change);
+    void changed(const ProjectChange &change);
     // Tells the listeners without touching the dirty flag.
     void notify(const ProjectChange &change);
     void notifyDropped(const QStringList &dropped);

@@ -120,7 +120,8 @@ common::Status PlayProject::addAnimation(const QString &sourcePath)
         return copied;
     if (animationIndex(name) < 0)
         m_data.animations << defaultAnimationEntry(name);
-    return changed({ProjectChange::Part::Animation, name});
+    changed({ProjectChange::Part::Animation, name});
+    return common::Status::success();
 }
 
 common::Status PlayProject::deleteAnimation(const QString &fileName)
@@ -132,7 +133,8 @@ common::Status PlayProject::deleteAnimation(const QString &fileName)
     if (m_data.animations.at(i).inPlayList != 0 || contains(fileName))
         return common::Status::failure(PlayProject::tr(kAnimationSelectedMessage));
     m_data.animations.removeAt(i);
-    return changed({ProjectChange::Part::Animation, fileName});
+    changed({ProjectChange::Part::Animation, fileName});
+    return common::Status::success();
 }
 
 common::Status PlayProject::setLoopText(const QString &fileName, const QString &text)

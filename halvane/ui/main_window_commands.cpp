@@ -100,6 +100,8 @@ void MainWindow::pollSearch()
         m_searchingWindow = nullptr;
     }
     showCrossStatus();
+    if (const QString error = m_search->result().settingsError; !error.isEmpty())
+        statusBar()->showMessage(tr("The search's result could not be kept in the settings: %1").arg(error));
     m_searchDone = true;
     emit searchFinished();
 }

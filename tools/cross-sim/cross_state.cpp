@@ -86,11 +86,13 @@ common::Status StateFolder::load(CrossState &state)
 void StateFolder::saveConfig(const CrossConfig &config)
 {
     const QString ini = path(kSettingsFile);
-    common::WritePrivateProfileStringA(kSectionCross, QStringLiteral("ADDRESS"),
+    // The virtual cross keeps what it can: a state folder that takes no
+    // writes only means the next start forgets it.
+    (void)common::WritePrivateProfileStringA(kSectionCross, QStringLiteral("ADDRESS"),
                                        hexText(config.address).remove(QLatin1Char(' ')), ini);
-    common::WritePrivateProfileStringA(kSectionCross, QStringLiteral("VERSION"),
+    (void)common::WritePrivateProfileStringA(kSectionCross, QStringLiteral("VERSION"),
                                        QString::fromLatin1(config.version), ini);
-    common::WritePrivateProfileStringA(kSectionCross, QStringLiteral("BAUDRATE"),
+    (void)common::WritePrivateProfileStringA(kSectionCross, QStringLiteral("BAUDRATE"),
                                        QString::number(config.baudRate), ini);
 }
 
@@ -105,7 +107,7 @@ void StateFolder::saveSettings(const CrossState &state)
 {
     const QString ini = path(kSettingsFile);
     auto put = [&](const char *key, const QString &value) {
-        common::WritePrivateProfileStringA(kSectionState, QString::fromLatin1(key), value, ini);
+        (void)common::WritePrivateProfileStringA(kSectionState, QString::fromLatin1(key), value, ini); // as above
     };
     put("BRIGHTNESS", hexText(state.brightness));
     put("ONOFF", hexText(state.onOff));

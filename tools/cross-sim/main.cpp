@@ -123,12 +123,14 @@ void addOptions(QCommandLineParser &p)
     });
 }
 
-void mapPort(int port, const QString &link)
+common::Status mapPort(int port, const QString &link)
 {
     const QString ini = common::applicationFile(QStringLiteral("Halvane.ini"));
-    common::WritePrivateProfileStringA(QStringLiteral("PORTS"), QStringLiteral("COM%1").arg(port),
-                                       QFileInfo(link).absoluteFilePath(), ini);
-    out() << "Mapped COM" << port << " in " << ini << "\n";
+    const common::Status mapped = common::WritePrivateProfileStringA(
+        QStringLiteral("PORTS"), QStringLiteral("COM%1").arg(port), QFileInfo(link).absoluteFilePath(), ini);
+    if (mapped)
+        out() << "Mapped COM" << port << " in " << ini << "\n";
+    return mapped;
 }
 
 // Serves self-test requests and echoes each frame received until SIGINT or SIGTERM.
@@ -198,7 +200,8 @@ int main(int argc, char **argv)
         return fail(s.message);
     cross.setSelfTestRepeat(options.selfTestRepeat);
     if (options.port > 0)
-        mapPort(options.port, options.link);
+        if (const common::Status s = mapPort(options.port, options.link); !s)
+            return fail(s.message);
     out() << "cross-sim: " << options.link << " -> " << cross.devicePath() << ", address "
           << parser.value(QStringLiteral("address")).toUpper() << ", " << options.config.baudRate
           << " baud, version \"" << QString::fromLatin1(options.config.version) << "\", state "

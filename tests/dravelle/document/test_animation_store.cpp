@@ -383,7 +383,11 @@ struct ChangeLog {
     std::vector<StoreChange> changes;
     explicit ChangeLog(AnimationStore &store)
     {
-        store.setChangeObserver([this](const StoreChange &c) { changes.push_back(c); });
+        // The undo history's own notice comes besides; it is tested with the history.
+        store.setChangeObserver([this](const StoreChange &c) {
+            if (c.parts != StoreChange::History)
+                changes.push_back(c);
+        });
     }
     StoreChange take()
     {

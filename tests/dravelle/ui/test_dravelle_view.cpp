@@ -44,13 +44,7 @@ private:
         texts.sort();
         return texts;
     }
-    void chooseTool(const QString &name)
-    {
-        for (QToolButton *b : m_frame->findChildren<QToolButton *>())
-            if (b->defaultAction() && b->defaultAction()->text() == name)
-                return QTest::mouseClick(b, Qt::LeftButton);
-        QFAIL(qPrintable(name));
-    }
+    void chooseTool(const QString &name) { QVERIFY2(m_window.chooseTool(name), qPrintable(name)); }
     void addPages(int n)
     {
         for (int k = 0; k < n; ++k)

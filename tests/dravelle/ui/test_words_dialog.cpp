@@ -167,6 +167,12 @@ private slots:
             }
             QCOMPARE(store.currentPage(), 1);
             QVERIFY(store.isModified());
+            // One step: undo gives the pages back without words.
+            QVERIFY(store.undo());
+            QCOMPARE(store.pages(), original);
+            QVERIFY(store.wordsLayer().empty());
+            QVERIFY(store.redo());
+            QCOMPARE(store.pageCount(), wanted);
         }
     }
 

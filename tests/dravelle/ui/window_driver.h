@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <memory>
 #include <vector>
@@ -105,6 +106,16 @@ struct DravelleWindow {
         return square()->squareOrigin() + QPoint(x * f + f / 2, y * f + f / 2);
     }
     void penAt(int x, int y) const { QTest::mouseClick(square(), Qt::LeftButton, Qt::NoModifier, cellPos(x, y)); }
+    // Clicks the tool bar button of the dot tool `name`; false when there is none.
+    bool chooseTool(const QString &name) const
+    {
+        for (QToolButton *b : frame->findChildren<QToolButton *>())
+            if (b->defaultAction() && b->defaultAction()->text() == name) {
+                QTest::mouseClick(b, Qt::LeftButton);
+                return true;
+            }
+        return false;
+    }
     // Clicks the control called `name`; false when there is none.
     bool click(const QString &name) const
     {

@@ -58,7 +58,7 @@ TEST_F(LinkPtyTest, APortIsOpenedExclusivelyUnderAnyName)
     PortHandle first = OpenCrossPort(link(), 2, 9600);
     ASSERT_TRUE(first);
     EXPECT_FALSE(OpenCrossPort(link(), 2, 9600));
-    common::WritePrivateProfileStringA("PORTS", "COM7", cross.devicePath(), ini());
+    ASSERT_TRUE(common::WritePrivateProfileStringA("PORTS", "COM7", cross.devicePath(), ini()));
     EXPECT_FALSE(OpenCrossPort(link(), 7, 9600)) << "the device itself, not the link";
     EXPECT_FALSE(OpenCrossPort(link(), 3, 9600)) << "no device";
     EXPECT_FALSE(OpenCrossPort(link(), 2, 0)) << "refused rate";
