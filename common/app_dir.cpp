@@ -165,4 +165,9 @@ QString applicationFile(const QString &name)
     return applicationFolder() + name;
 }
 
+QString folderWithShipped(const QString &appFolder, const QString &name)
+{
+    return QDir(appFolder + name).exists() ? appFolder : shippedFolder();
+}
+
 } // namespace common

@@ -47,6 +47,11 @@ Status prepareApplicationFolder();
 // when installed. Ends with '/'.
 QString shippedFolder();
 
+// The folder that holds the shipped folder `name` ("language", "Fonts") for
+// a program working in `appFolder`: that folder when it has one (portable,
+// --app-dir, tests), else shippedFolder(). Ends with '/'.
+QString folderWithShipped(const QString &appFolder, const QString &name);
+
 // The folder of the running executable, with a trailing '/'.
 QString executableFolder();
 

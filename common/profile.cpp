@@ -195,7 +195,7 @@ Status writeIni(const IniFile &ini, const QString &path)
 
     const Status saved = saveAtomically(path, out);
     if (!saved)
-        return Status::failure(QStringLiteral("Cannot write %1: %2").arg(path, saved.message));
+        return Status::failure(QCoreApplication::translate("common::Profile", "Cannot write %1: %2").arg(path, saved.message));
     return Status::success();
 }
 

@@ -7,7 +7,7 @@ CROSS_PACKAGES=(
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools libgl-dev
   libgif-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-liberation2 fonts-comfortaa fonts-beteckna qt6-translations-l10n
   qt6-svg-dev
   xvfb xauth imagemagick
   desktop-file-utils appstream shared-mime-info

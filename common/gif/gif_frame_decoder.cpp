@@ -37,15 +37,15 @@ struct GifCloser {
 };
 using GifHandle = std::unique_ptr<GifFileType, GifCloser>;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("common::gif", text);
-}
+// The context of this file's texts in the translations.
+struct GifText {
+    Q_DECLARE_TR_FUNCTIONS(GifText)
+};
 
 QString giflibError(int code)
 {
     const char *text = GifErrorString(code);
-    return text ? QString::fromUtf8(text) : tr("damaged image data");
+    return text ? QString::fromUtf8(text) : GifText::tr("damaged image data");
 }
 
 bool failWith(QString *error, const QString &why)
@@ -88,11 +88,11 @@ bool decodeGifFrame(const QByteArray &data, const GifFrameBlock &frame, FramePal
                     const FrameRowSink &sink, QString *error)
 {
     if (frame.plainText || frame.imageOffset < 0 || frame.end > data.size())
-        return failWith(error, tr("no image data"));
+        return failWith(error, GifText::tr("no image data"));
     // The rectangle is checked before giflib is asked for anything: a
     // descriptor alone sets the width of the rows it would decode.
     if (qint64(frame.info.rect.width()) * frame.info.rect.height() > Picture::kMaxPixels)
-        return failWith(error, tr("a frame larger than %1 pixels").arg(Picture::kMaxPixels));
+        return failWith(error, GifText::tr("a frame larger than %1 pixels").arg(Picture::kMaxPixels));
     MemoryReader reader{&data, 0, frame.imageOffset};
     int code = 0;
     GifHandle gif(DGifOpen(&reader, readFromMemory, &code));
@@ -106,11 +106,11 @@ bool decodeGifFrame(const QByteArray &data, const GifFrameBlock &frame, FramePal
         return failWith(error, giflibError(gif->Error));
     const ColorMapObject *map = gif->Image.ColorMap ? gif->Image.ColorMap : gif->SColorMap;
     if (!map)
-        return failWith(error, tr("no colour table"));
+        return failWith(error, GifText::tr("no colour table"));
     const int width = gif->Image.Width;
     const int height = gif->Image.Height;
     if (width <= 0 || height <= 0)
-        return failWith(error, tr("an empty image"));
+        return failWith(error, GifText::tr("an empty image"));
     fillPalette(map, palette);
     std::vector<GifPixelType> line(static_cast<size_t>(width));
     for (int y : storedRowOrder(height, gif->Image.Interlace)) {

@@ -18,14 +18,14 @@ constexpr int kShortDelayMs = 100;
 constexpr int kShortestDelayField = 5;
 constexpr qint64 kReadPiece = 1024 * 1024;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("common::gif", text);
-}
+// The context of this file's texts in the translations.
+struct GifText {
+    Q_DECLARE_TR_FUNCTIONS(GifText)
+};
 
 QString tooLarge(QSize size)
 {
-    return tr("The picture is too large to be shown: %1 x %2 pixels (at most %3 pixels).")
+    return GifText::tr("The picture is too large to be shown: %1 x %2 pixels (at most %3 pixels).")
         .arg(size.width())
         .arg(size.height())
         .arg(Picture::kMaxPixels);
@@ -85,7 +85,7 @@ Picture Picture::fromFile(const QString &path)
     Picture picture;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        picture.m_d->error = tr("The file %1 cannot be opened: %2").arg(path, file.errorString());
+        picture.m_d->error = GifText::tr("The file %1 cannot be opened: %2").arg(path, file.errorString());
         return picture;
     }
     // Read in pieces up to the limit: a device or pipe may have no end.
@@ -97,7 +97,7 @@ Picture Picture::fromFile(const QString &path)
         data += piece;
     }
     if (data.size() > kMaxFileBytes || file.size() > kMaxFileBytes) {
-        picture.m_d->error = tr("The file %1 is too large to be a picture for the cross.").arg(path);
+        picture.m_d->error = GifText::tr("The file %1 is too large to be a picture for the cross.").arg(path);
         return picture;
     }
     return fromData(data);
@@ -108,9 +108,9 @@ Picture Picture::fromData(const QByteArray &data)
     Picture picture;
     Data &d = *picture.m_d;
     if (data.isEmpty())
-        d.error = tr("The file is empty.");
+        d.error = GifText::tr("The file is empty.");
     else if (data.size() > kMaxFileBytes)
-        d.error = tr("The file is too large to be a picture for the cross.");
+        d.error = GifText::tr("The file is too large to be a picture for the cross.");
     else if (hasGifSignature(data))
         picture.loadGif(data);
     else
@@ -125,7 +125,7 @@ void Picture::loadGif(const QByteArray &data)
     GifLayout layout = walkGifBlocks(data);
     d.size = layout.logicalSize;
     if (d.size.isEmpty()) {
-        d.error = tr("The GIF's logical screen is %1 x %2 pixels: there is nothing to show.")
+        d.error = GifText::tr("The GIF's logical screen is %1 x %2 pixels: there is nothing to show.")
                       .arg(d.size.width())
                       .arg(d.size.height());
         return;
@@ -135,11 +135,11 @@ void Picture::loadGif(const QByteArray &data)
         return;
     }
     if (layout.frames.empty()) {
-        d.error = tr("The GIF has no frame.");
+        d.error = GifText::tr("The GIF has no frame.");
         return;
     }
     if (layout.frames.size() > size_t(kMaxFrames)) {
-        d.error = tr("The GIF has %1 frames: at most %2 can be shown.")
+        d.error = GifText::tr("The GIF has %1 frames: at most %2 can be shown.")
                       .arg(qulonglong(layout.frames.size()))
                       .arg(kMaxFrames);
         return;
@@ -156,7 +156,7 @@ void Picture::loadGif(const QByteArray &data)
         if (decodeGifFrame(data, frame, palette, [](int, const quint8 *) {}))
             frames.push_back(frame);
     if (frames.empty()) {
-        d.error = tr("None of the GIF's frames can be decoded.");
+        d.error = GifText::tr("None of the GIF's frames can be decoded.");
         return;
     }
     d.compositor = GifCompositor(data, d.size, std::move(frames));
@@ -177,7 +177,7 @@ void Picture::loadSingle(const QByteArray &data)
     reader.setAutoTransform(false);
     const QByteArray format = reader.format();
     if (format != "bmp" && format != "jpeg" && format != "gif") {
-        d.error = tr("The file is not a GIF, JPG or BMP picture.");
+        d.error = GifText::tr("The file is not a GIF, JPG or BMP picture.");
         return;
     }
     if (reader.size().isValid() && !fitsLimit(reader.size())) {
@@ -186,7 +186,7 @@ void Picture::loadSingle(const QByteArray &data)
     }
     const QImage image = reader.read();
     if (image.isNull() || image.size().isEmpty()) {
-        d.error = tr("The picture cannot be decoded: %1").arg(reader.errorString());
+        d.error = GifText::tr("The picture cannot be decoded: %1").arg(reader.errorString());
         return;
     }
     if (!fitsLimit(image.size())) {

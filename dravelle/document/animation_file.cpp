@@ -1,5 +1,7 @@
 #include "dravelle/document/animation_file.h"
 
+#include <QCoreApplication>
+
 namespace dravelle::document {
 
 std::vector<CrsPage> crsPages(const AnimationStore &store)
@@ -21,7 +23,7 @@ std::vector<CrsPage> crsPages(const AnimationStore &store)
 common::Status saveAnimation(AnimationStore &store, const QString &path)
 {
     if (!store.hasAnimation())
-        return common::Status::failure(QStringLiteral("There is no animation to save."));
+        return common::Status::failure(QCoreApplication::translate("Dravelle", "There is no animation to save."));
     common::Status status = writeCrsFile(path, store.resolution(), crsPages(store));
     if (status) {
         store.setDocumentPath(path);

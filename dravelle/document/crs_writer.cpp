@@ -25,10 +25,10 @@ constexpr int kDisposalRestoreBackground = 2;
 const char kComment[] = "CxImage demo";
 const char kLoopApplication[] = "NETSCAPE2.0";
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("dravelle::document", text);
-}
+// The context of this file's texts in the translations.
+struct CrsText {
+    Q_DECLARE_TR_FUNCTIONS(CrsText)
+};
 
 struct MapDeleter {
     void operator()(ColorMapObject *map) const { GifFreeMapObject(map); }
@@ -46,13 +46,13 @@ std::unique_ptr<ColorMapObject, MapDeleter> pureColours()
 QString inputProblem(int resolution, const std::vector<CrsPage> &pages)
 {
     if (resolution != common::CrossGeometry::kSmallSide && resolution != common::CrossGeometry::kLargeSide)
-        return tr("The resolution must be 48 or 64, not %1.").arg(resolution);
+        return CrsText::tr("The resolution must be 48 or 64, not %1.").arg(resolution);
     if (pages.empty())
-        return tr("The animation has no page.");
+        return CrsText::tr("The animation has no page.");
     const size_t dots = size_t(resolution) * size_t(resolution);
     for (size_t p = 0; p < pages.size(); ++p)
         if (pages[p].colours.size() != dots)
-            return tr("Page %1 does not have %2 x %2 dots.").arg(p + 1).arg(resolution);
+            return CrsText::tr("Page %1 does not have %2 x %2 dots.").arg(p + 1).arg(resolution);
     return {};
 }
 
@@ -110,10 +110,10 @@ common::Status writeCrsFile(const QString &path, int resolution, const std::vect
         return common::Status::failure(problem);
     const QByteArray bytes = encodeCrs(resolution, pages);
     if (bytes.isEmpty())
-        return common::Status::failure(tr("The animation could not be encoded as a GIF."));
+        return common::Status::failure(CrsText::tr("The animation could not be encoded as a GIF."));
     const common::Status saved = common::saveAtomically(path, bytes);
     if (!saved)
-        return common::Status::failure(tr("The file %1 cannot be written: %2").arg(path, saved.message));
+        return common::Status::failure(CrsText::tr("The file %1 cannot be written: %2").arg(path, saved.message));
     return common::Status::success();
 }
 

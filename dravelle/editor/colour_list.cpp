@@ -11,14 +11,14 @@ using namespace dravelle::document;
 const std::array<NamedColour, 8> &colourList()
 {
     static const std::array<NamedColour, 8> list{{
-        {"Black", 0},
-        {"Red", kColourBitRed},
-        {"Green", kColourBitGreen},
-        {"Blue", kColourBitBlue},
-        {"Yellow", kColourBitRed | kColourBitGreen},
-        {"Purple", kColourBitRed | kColourBitBlue},
-        {"Cyan", kColourBitGreen | kColourBitBlue},
-        {"White", kColourWhite},
+        {QT_TRANSLATE_NOOP("Dravelle", "Black"), 0},
+        {QT_TRANSLATE_NOOP("Dravelle", "Red"), kColourBitRed},
+        {QT_TRANSLATE_NOOP("Dravelle", "Green"), kColourBitGreen},
+        {QT_TRANSLATE_NOOP("Dravelle", "Blue"), kColourBitBlue},
+        {QT_TRANSLATE_NOOP("Dravelle", "Yellow"), kColourBitRed | kColourBitGreen},
+        {QT_TRANSLATE_NOOP("Dravelle", "Purple"), kColourBitRed | kColourBitBlue},
+        {QT_TRANSLATE_NOOP("Dravelle", "Cyan"), kColourBitGreen | kColourBitBlue},
+        {QT_TRANSLATE_NOOP("Dravelle", "White"), kColourWhite},
     }};
     return list;
 }

@@ -15,10 +15,10 @@ constexpr char kMagic[] = "DRVP";
 constexpr int kHeaderSize = 4 + 1 + 1 + 4;
 constexpr char kVersion = 1;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("dravelle::editor::PageClipboard", text);
-}
+// The context of this file's texts in the translations.
+struct ClipboardText {
+    Q_DECLARE_TR_FUNCTIONS(ClipboardText)
+};
 
 void putNumber(QByteArray &out, quint32 value)
 {
@@ -73,7 +73,7 @@ QByteArray encodePageClip(const PageClip &clip)
 
 common::Status decodePageClip(const QByteArray &bytes, PageClip *clip)
 {
-    const common::Status damaged = common::Status::failure(tr("The clipboard does not hold pages Dravelle can read."));
+    const common::Status damaged = common::Status::failure(ClipboardText::tr("The clipboard does not hold pages Dravelle can read."));
     if (bytes.size() < kHeaderSize || !bytes.startsWith(kMagic) || bytes[4] != kVersion)
         return damaged;
     const int resolution = quint8(bytes[5]);
@@ -108,26 +108,26 @@ common::Status decodePageClip(const QByteArray &bytes, PageClip *clip)
 common::Status pastePages(AnimationStore &store, const PageClip &clip)
 {
     if (!store.hasAnimation() || clip.pages.empty())
-        return common::Status::failure(tr("There are no pages to paste."));
+        return common::Status::failure(ClipboardText::tr("There are no pages to paste."));
     if (clip.resolution != store.resolution())
         return common::Status::failure(
-            tr("These pages are for a cross of %1 x %1 dots; this animation is %2 x %2 dots.")
+            ClipboardText::tr("These pages are for a cross of %1 x %1 dots; this animation is %2 x %2 dots.")
                 .arg(clip.resolution)
                 .arg(store.resolution()));
     if (!store.insertPages(store.currentPage(), clip.pages, clip.delays))
-        return common::Status::failure(tr("The pages cannot be pasted."));
+        return common::Status::failure(ClipboardText::tr("The pages cannot be pasted."));
     return common::Status::success();
 }
 
 common::Status cutPages(AnimationStore &store, int first, int last, PageClip *clip)
 {
     if (!store.hasAnimation())
-        return common::Status::failure(tr("There are no pages to cut."));
+        return common::Status::failure(ClipboardText::tr("There are no pages to cut."));
     if (first <= 1 && last >= store.pageCount())
-        return common::Status::failure(tr("An animation keeps at least one page: copy the pages instead."));
+        return common::Status::failure(ClipboardText::tr("An animation keeps at least one page: copy the pages instead."));
     PageClip cut = copyPages(store, first, last);
     if (!store.removePages(first, last))
-        return common::Status::failure(tr("The pages cannot be cut."));
+        return common::Status::failure(ClipboardText::tr("The pages cannot be cut."));
     *clip = std::move(cut);
     return common::Status::success();
 }

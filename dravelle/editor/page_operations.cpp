@@ -1,5 +1,7 @@
 #include "dravelle/editor/page_operations.h"
 
+#include <QCoreApplication>
+
 namespace dravelle::editor {
 
 using namespace dravelle::document;
@@ -7,9 +9,9 @@ using namespace dravelle::document;
 common::Status changeAllDelay(AnimationStore &store, int ms)
 {
     if (ms < 0)
-        return common::Status::failure(QStringLiteral("The delay cannot be negative."));
+        return common::Status::failure(QCoreApplication::translate("Dravelle", "The delay cannot be negative."));
     if (!store.hasAnimation())
-        return common::Status::failure(QStringLiteral("There is no animation."));
+        return common::Status::failure(QCoreApplication::translate("Dravelle", "There is no animation."));
     AnimationStore::Step step(store);
     for (int page = 1; page <= store.pageCount(); ++page)
         store.setDelay(page, ms);

@@ -117,7 +117,7 @@ ImportResult importPictureFile(const ImportOptions &options, const std::atomic_b
 common::Status openAnimation(document::AnimationStore &store, ImportResult result)
 {
     if (result.cancelled)
-        return common::Status::failure(QStringLiteral("The import was cancelled."));
+        return common::Status::failure(QCoreApplication::translate("Dravelle", "The import was cancelled."));
     {
         document::AnimationStore::Step step(store);
         store.newAnimation();

@@ -125,7 +125,7 @@ std::vector<DotPage> buildWordsLayer(const WordsSettings &settings, int resoluti
 common::Status applyWords(AnimationStore &store, const WordsSettings &settings)
 {
     if (!store.hasAnimation())
-        return common::Status::failure(QStringLiteral("There is no animation to add words to."));
+        return common::Status::failure(QCoreApplication::translate("Dravelle", "There is no animation to add words to."));
     if (common::Status fits = checkWordsPageCount(settings, store.resolution()); !fits)
         return fits;
     common::Status status = store.setWordsSettings(settings);

@@ -2,6 +2,7 @@
 
 #include "common/app_dir.h"
 #include "common/folder_choice.h"
+#include "common/language.h"
 #include "dravelle/document/animation_store.h"
 #include "dravelle/editor/dravelle_config.h"
 #include "dravelle/ui/main_frame.h"
@@ -54,6 +55,10 @@ int main(int argc, char **argv)
     const std::optional<int> resolution = dravelle::ui::chooseResolutionAtStart(dravelle::editor::dravelleIniPath());
     if (!resolution)
         return 0;
+    // The language follows the user's locale; the resolution question above
+    // is always asked in the built-in texts.
+    common::loadLanguage(common::folderWithShipped(common::applicationFolder(), QStringLiteral("language")), common::systemLanguageId(),
+                         common::LanguageTableOf::Dravelle);
     dravelle::document::AnimationStore store(*resolution);
     dravelle::ui::MainFrame frame(store);
     const qsizetype shots = arguments.indexOf(QStringLiteral("--screenshots"));

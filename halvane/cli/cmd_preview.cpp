@@ -65,6 +65,7 @@ std::optional<PreviewArgs> previewArgs(const Arguments &args, QString *why)
 
 int runPreview(const Arguments &args)
 {
+    loadInstalledFonts();
     QString why;
     const auto parsed = previewArgs(args, &why);
     if (!parsed)

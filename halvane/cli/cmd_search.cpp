@@ -23,7 +23,7 @@ int runSearch(const Arguments &parsed)
     if (!r.settingsError.isEmpty())
         err() << "halvane-cli: the search's result was not kept: " << r.settingsError << "\n";
     if (!r.found) {
-        out() << link::kTextCantFindCross << "\n";
+        out() << link::linkText(link::kTextCantFindCross) << "\n";
         for (const QString &problem : r.portProblems)
             err() << "halvane-cli: " << problem << "\n";
         return 1;

@@ -3,6 +3,7 @@
 #include "common/atomic_save.h"
 #include "halvane/encode/file_record_encoder.h"
 #include "halvane/encode/image_builder.h"
+#include "halvane/encode/installed_fonts.h"
 #include "halvane/encode/send_estimate.h"
 #include "halvane/encode/send_job.h"
 #include "halvane/link/serial_port.h"
@@ -101,8 +102,15 @@ int exitCode(SendResult::Outcome outcome)
 
 } // namespace
 
+void loadInstalledFonts()
+{
+    for (const QString &name : encode::loadInstalledFonts(project::halvaneIniPath()))
+        err() << "halvane-cli: the installed font " << name << " cannot be loaded\n";
+}
+
 int runBuild(const Arguments &parsed)
 {
+    loadInstalledFonts();
     const QStringList &args = parsed.positional;
     const QString outDir = parsed.value(QStringLiteral("--out"));
     if (outDir.isEmpty() || args.size() != 1)
@@ -140,6 +148,7 @@ int runBuild(const Arguments &parsed)
 
 int runSend(const Arguments &parsed)
 {
+    loadInstalledFonts();
     const QStringList &args = parsed.positional;
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
         return usage("send", kSendUsage);

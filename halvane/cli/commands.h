@@ -22,6 +22,11 @@ constexpr int kFileError = 3;
 // Prints "halvane-cli: <message>" to stderr and returns `status`.
 int fail(const QString &message, int status = 1);
 
+// The commands that draw text first load the fonts installed through
+// Halvane's fonts dialog; a font that cannot be loaded is named on stderr
+// and its texts are drawn with the engine's fall-back.
+void loadInstalledFonts();
+
 int runInfo(const Arguments &args);
 int runDecode(const Arguments &args);
 

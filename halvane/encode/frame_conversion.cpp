@@ -4,6 +4,7 @@
 #include "halvane/encode/dot_image.h"
 #include "halvane/encode/frame_record.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -30,8 +31,8 @@ QString darkFrameWarning(const QString &path, const common::gif::Picture &file)
     const QString name = QFileInfo(path).fileName();
     const QString reason = QFileInfo::exists(path)
                                ? file.errorString()
-                               : QStringLiteral("The file %1 does not exist.").arg(path);
-    return QStringLiteral("%1 is sent as one dark frame. %2").arg(name, reason);
+                               : QCoreApplication::translate("halvane::encode", "The file %1 does not exist.").arg(path);
+    return QCoreApplication::translate("halvane::encode", "%1 is sent as one dark frame. %2").arg(name, reason);
 }
 
 // One record of `canvas`: the single-frame case of both conversions.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <array>
 #include <cstddef>
@@ -30,9 +31,10 @@ struct MemoryRegion {
     int firstBlock() const { return int(start / kBlockSize); }
 };
 
-inline constexpr MemoryRegion kTocRegion{Region::Toc, "TOC", 0, 65536};
-inline constexpr MemoryRegion kAnimationsRegion{Region::Animations, "Animations", 65536, 7274496};
-inline constexpr MemoryRegion kTextRegion{Region::Text, "Text", 7340032, 1048576};
+inline constexpr MemoryRegion kTocRegion{Region::Toc, QT_TRANSLATE_NOOP("UsageText", "TOC"), 0, 65536};
+inline constexpr MemoryRegion kAnimationsRegion{Region::Animations, QT_TRANSLATE_NOOP("UsageText", "Animations"),
+                                                65536, 7274496};
+inline constexpr MemoryRegion kTextRegion{Region::Text, QT_TRANSLATE_NOOP("UsageText", "Text"), 7340032, 1048576};
 inline constexpr std::array<MemoryRegion, 3> kRegions{kTocRegion, kAnimationsRegion, kTextRegion};
 
 // The number of blocks an image of `size` bytes takes: a remainder counts as

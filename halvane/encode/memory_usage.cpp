@@ -8,13 +8,14 @@
 namespace halvane::encode {
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("halvane::encode", text);
-}
+// The context of the memory meter's texts in the translations.
+struct UsageText {
+    Q_DECLARE_TR_FUNCTIONS(UsageText)
+};
+
 QString blocksText(int blocks)
 {
-    return (blocks == 1 ? tr("%1 block") : tr("%1 blocks")).arg(blocks);
+    return (blocks == 1 ? UsageText::tr("%1 block") : UsageText::tr("%1 blocks")).arg(blocks);
 }
 } // namespace
 
@@ -29,8 +30,8 @@ QString MemoryUsage::summary() const
 {
     QStringList parts;
     for (const RegionUsage &usage : regions)
-        parts << QStringLiteral("%1 %2%").arg(tr(usage.region.name)).arg(usage.percent());
-    parts << tr("send %1").arg(minutesText(sendMs));
+        parts << QStringLiteral("%1 %2%").arg(UsageText::tr(usage.region.name)).arg(usage.percent());
+    parts << UsageText::tr("send %1").arg(minutesText(sendMs));
     return parts.join(QStringLiteral(" \u00b7 "));
 }
 
@@ -38,13 +39,13 @@ QStringList MemoryUsage::details() const
 {
     QStringList lines;
     for (const RegionUsage &usage : regions)
-        lines << tr("%1: %2 of %3 bytes, %4, %5%")
-                     .arg(tr(usage.region.name))
+        lines << UsageText::tr("%1: %2 of %3 bytes, %4, %5%")
+                     .arg(UsageText::tr(usage.region.name))
                      .arg(usage.bytes)
                      .arg(usage.region.capacity)
                      .arg(blocksText(usage.blocks))
                      .arg(usage.percent());
-    lines << tr("Sending takes at least %1 (%2)").arg(minutesText(sendMs), blocksText(totalBlocks));
+    lines << UsageText::tr("Sending takes at least %1 (%2)").arg(minutesText(sendMs), blocksText(totalBlocks));
     if (!refusal.isEmpty())
         lines << refusal;
     return lines;

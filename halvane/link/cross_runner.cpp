@@ -156,8 +156,8 @@ CrossRunner::Operation CrossRunner::search()
 {
     return [](const LinkContext &link, const std::atomic<bool> &) {
         const SearchResult found = SearchCross(link);
-        return Result{found.found ? LinkStatus::success(kTextFindCross)
-                                  : LinkStatus::failure(LinkStatus::Code::NoReply, kTextCantFindCross),
+        return Result{found.found ? LinkStatus::success(linkText(kTextFindCross))
+                                  : LinkStatus::failure(LinkStatus::Code::NoReply, linkText(kTextCantFindCross)),
                       QVariant::fromValue(found)};
     };
 }

@@ -4,6 +4,7 @@
 #include "halvane/link/exchanges.h"
 #include "halvane/project/halvane_config.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace halvane::link {
@@ -126,15 +127,17 @@ SearchResult CrossSearch::result() const
 std::array<QString, 3> statusBarTexts(const QString &iniPath)
 {
     if (readBootInt(iniPath, kKeyFind, 0) != 1)
-        return {QStringLiteral("   Can't find cross!     "), QStringLiteral("   COM : --     "),
-                QStringLiteral("   Baudrate : ------     ")};
+        return {QCoreApplication::translate("halvane::link", "   Can't find cross!     "),
+                QCoreApplication::translate("halvane::link", "   COM : --     "),
+                QCoreApplication::translate("halvane::link", "   Baudrate : ------     ")};
     const int style = readBootInt(iniPath, kKeyCrossStyle, 0);
     const QString kind = style == kCrossStyle48   ? QStringLiteral("48x48")
                          : style == kCrossStyle64 ? QStringLiteral("64x64")
-                                                  : QStringLiteral("Error");
-    return {QStringLiteral("   Single Color CROSS %1    ").arg(kind),
-            QStringLiteral("   COM : %1     ").arg(readBootInt(iniPath, kKeyPort, 0)),
-            QStringLiteral("   Baudrate : %1     ").arg(readBootInt(iniPath, kKeyBaudRate, 0))};
+                                                  : QCoreApplication::translate("halvane::link", "Error");
+    return {QCoreApplication::translate("halvane::link", "   Single Color CROSS %1    ").arg(kind),
+            QCoreApplication::translate("halvane::link", "   COM : %1     ").arg(readBootInt(iniPath, kKeyPort, 0)),
+            QCoreApplication::translate("halvane::link", "   Baudrate : %1     ")
+                .arg(readBootInt(iniPath, kKeyBaudRate, 0))};
 }
 
 } // namespace halvane::link

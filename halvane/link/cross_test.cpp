@@ -60,7 +60,7 @@ LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> &stop, 
         if (int(senders.size()) == kFramesWanted)
             break;
         if (link.clock->tickMs() - start >= std::uint32_t(std::max(timeoutMs, 0)))
-            return LinkStatus::failure(LinkStatus::Code::Failed, kTextTestError);
+            return LinkStatus::failure(LinkStatus::Code::Failed, linkText(kTextTestError));
         link.clock->sleepMs(kSleepMs);
     }
     CloseCrossPort(port);
@@ -68,8 +68,8 @@ LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> &stop, 
     const CrossAddress expected = ReadCrossAddress(link.iniPath(), project::Address4Fallback::FF);
     for (const CrossAddress &sender : senders)
         if (sender != expected)
-            return LinkStatus::failure(LinkStatus::Code::Failed, kTextTestError);
-    return LinkStatus::success(kTextTestOk);
+            return LinkStatus::failure(LinkStatus::Code::Failed, linkText(kTextTestError));
+    return LinkStatus::success(linkText(kTextTestOk));
 }
 
 } // namespace halvane::link

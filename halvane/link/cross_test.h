@@ -11,8 +11,8 @@ namespace halvane::link {
 // a cross sends on its own in its self-test. Every byte read is logged raw to
 // "testcross.bin" in the application folder.
 
-inline const QString kTextTestOk = QStringLiteral("Test Cross Work OK!");
-inline const QString kTextTestError = QStringLiteral("Test Cross Work Error!");
+inline constexpr char kTextTestOk[] = QT_TRANSLATE_NOOP("halvane::link", "Test Cross Work OK!");
+inline constexpr char kTextTestError[] = QT_TRANSLATE_NOOP("halvane::link", "Test Cross Work Error!");
 inline const QString kTestLogName = QStringLiteral("testcross.bin");
 
 // Reads up to 32 bytes, then sleeps 600 ms, until three frames were seen (at

@@ -64,10 +64,10 @@ LinkStatus FindCross(const LinkContext &link)
                      kCmdFindCross, {}, kFindCrossWaitMs, kFindCrossReadSize);
     CloseCrossPort(port);
     if (!FindReply(bytes, kReplyFindCross))
-        return LinkStatus::failure(LinkStatus::Code::NoReply, kTextCantFindCross);
+        return LinkStatus::failure(LinkStatus::Code::NoReply, linkText(kTextCantFindCross));
     // FIND only feeds the status bar's texts; the cross was found either way.
     (void)project::writeBootInt(link.iniPath(), project::kKeyFind, 1);
-    return LinkStatus::success(kTextFindCross);
+    return LinkStatus::success(linkText(kTextFindCross));
 }
 
 LinkStatus FindCrossAtAddress(const LinkContext &link, const AddressBook &book)

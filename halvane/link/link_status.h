@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace halvane::link {
@@ -26,17 +27,22 @@ struct LinkStatus {
     static LinkStatus failure(Code code, QString text) { return {code, std::move(text)}; }
 };
 
-// The texts the link reports.
-inline const QString kTextCantOpenPort = QStringLiteral("Can't Open Com Port!");
-inline const QString kTextCantFindCross = QStringLiteral("Can't find cross!");
-inline const QString kTextFindCross = QStringLiteral("Find cross!");
-inline const QString kTextWriteFailed = QStringLiteral("Can't write to the Com Port!");
+// The texts the link reports; linkText() gives one in the user's language.
+inline constexpr char kTextCantOpenPort[] = QT_TRANSLATE_NOOP("halvane::link", "Can't Open Com Port!");
+inline constexpr char kTextCantFindCross[] = QT_TRANSLATE_NOOP("halvane::link", "Can't find cross!");
+inline constexpr char kTextFindCross[] = QT_TRANSLATE_NOOP("halvane::link", "Find cross!");
+inline constexpr char kTextWriteFailed[] = QT_TRANSLATE_NOOP("halvane::link", "Can't write to the Com Port!");
+
+inline QString linkText(const char *text)
+{
+    return QCoreApplication::translate("halvane::link", text);
+}
 
 // "Can't Open Com Port!", then on a line of its own why (when known).
 inline LinkStatus cantOpenPort(const QString &why)
 {
-    return LinkStatus::failure(LinkStatus::Code::PortNotOpened,
-                               why.isEmpty() ? kTextCantOpenPort : kTextCantOpenPort + QLatin1Char('\n') + why);
+    const QString text = linkText(kTextCantOpenPort);
+    return LinkStatus::failure(LinkStatus::Code::PortNotOpened, why.isEmpty() ? text : text + QLatin1Char('\n') + why);
 }
 
 // An operation that also yields a value (valid when status.ok()).

@@ -2,6 +2,8 @@
 
 #include "halvane/link/settings_codec.h"
 
+#include <QCoreApplication>
+
 namespace halvane::link {
 namespace {
 
@@ -9,7 +11,7 @@ using Mode = BrightnessSchedule::Mode;
 
 QString outOfOrder(int later, int earlier)
 {
-    return QStringLiteral("HH%1:MM%1 is smaller than HH%2:MM%2").arg(later).arg(earlier);
+    return QCoreApplication::translate("halvane::link", "HH%1:MM%1 is smaller than HH%2:MM%2").arg(later).arg(earlier);
 }
 
 void appendTime(QByteArray &bytes, ClockTime t)
@@ -46,7 +48,7 @@ common::Status validateBrightness(const BrightnessSchedule &s)
                   && (!hourCounts || (s.rows[i].start.hour >= 0 && s.rows[i].start.hour < 24));
     }
     if (!inRange)
-        return common::Status::failure(QStringLiteral("Brightness values out of range."));
+        return common::Status::failure(QCoreApplication::translate("halvane::link", "Brightness values out of range."));
     if (s.mode != Mode::Times)
         return common::Status::success(); // no order is needed with a mode code
     for (int i = 1; i < 4; ++i)
@@ -114,12 +116,28 @@ BrightnessSchedule decodeBrightness(QByteArrayView bytes, bool *allValid)
     return s;
 }
 
+namespace {
+const char *const kDayNames[] = {
+    QT_TRANSLATE_NOOP("halvane::link", "Monday"),   QT_TRANSLATE_NOOP("halvane::link", "Tuesday"),
+    QT_TRANSLATE_NOOP("halvane::link", "Wednesday"), QT_TRANSLATE_NOOP("halvane::link", "Thursday"),
+    QT_TRANSLATE_NOOP("halvane::link", "Friday"),   QT_TRANSLATE_NOOP("halvane::link", "Saturday"),
+    QT_TRANSLATE_NOOP("halvane::link", "Sunday")};
+
+// A day as the messages name it, in the user's language.
+QString dayText(std::size_t day)
+{
+    return QCoreApplication::translate("halvane::link", kDayNames[day]);
+}
+} // namespace
+
 const QStringList &dayNames()
 {
-    static const QStringList names{QStringLiteral("Monday"),   QStringLiteral("Tuesday"),
-                                   QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
-                                   QStringLiteral("Friday"),   QStringLiteral("Saturday"),
-                                   QStringLiteral("Sunday")};
+    static const QStringList names = [] {
+        QStringList n;
+        for (const char *day : kDayNames)
+            n << QString::fromLatin1(day);
+        return n;
+    }();
     return names;
 }
 
@@ -131,13 +149,13 @@ common::Status validateOnOff(const OnOffSchedule &schedule)
             const ClockTime t = day.times[i];
             const bool hourCounts = i > 0 || day.mode == OnOffDay::Mode::Times;
             if (t.minute < 0 || t.minute > 59 || (hourCounts && !t.valid()))
-                return common::Status::failure(QStringLiteral("%1: time out of range.").arg(dayNames()[qsizetype(d)]));
+                return common::Status::failure(QCoreApplication::translate("halvane::link", "%1: time out of range.").arg(dayText(d)));
         }
         if (day.mode != OnOffDay::Mode::Times)
             continue;
         for (int i = 1; i < 4; ++i)
             if (day.times[std::size_t(i)].minutes() <= day.times[std::size_t(i - 1)].minutes())
-                return common::Status::failure(dayNames()[qsizetype(d)] + QLatin1Char(' ') + outOfOrder(i + 1, i));
+                return common::Status::failure(dayText(d) + QLatin1Char(' ') + outOfOrder(i + 1, i));
     }
     return common::Status::success();
 }

@@ -1,5 +1,6 @@
 #include "halvane/link/settings_codec.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace halvane::link {
@@ -68,11 +69,11 @@ QString tempFactorText(int position)
 common::Status validateParameters(int frameDots, int timeZone, int tempFactorPosition)
 {
     if (frameDots < 0 || frameDots > 3)
-        return common::Status::failure(QStringLiteral("Harness frame dots must be 0 to 3."));
+        return common::Status::failure(QCoreApplication::translate("halvane::link", "Harness frame dots must be 0 to 3."));
     if (timeZone < 0 || timeZone >= kTimeZoneCount)
-        return common::Status::failure(QStringLiteral("Unknown time zone."));
+        return common::Status::failure(QCoreApplication::translate("halvane::link", "Unknown time zone."));
     if (tempFactorPosition < 0 || tempFactorPosition >= kTempFactorCount)
-        return common::Status::failure(QStringLiteral("Temperature factor must be -10 to +10."));
+        return common::Status::failure(QCoreApplication::translate("halvane::link", "Temperature factor must be -10 to +10."));
     return common::Status::success();
 }
 

@@ -32,7 +32,7 @@ LinkStatus sendAndClose(const LinkContext &link, PortHandle &port, Address4Fallb
     link.clock->sleepMs(sleepMs);
     CloseCrossPort(port);
     if (!written)
-        return LinkStatus::failure(Code::WriteFailed, kTextWriteFailed);
+        return LinkStatus::failure(Code::WriteFailed, linkText(kTextWriteFailed));
     return LinkStatus::success(successText);
 }
 
@@ -60,7 +60,7 @@ LinkResult<QByteArray> readCallCrossData(const LinkContext &link, Address4Fallba
     const CallCrossReply reply = CallCross(link, *port, fallback, waitMs, readSize, offset + length);
     CloseCrossPort(port);
     if (!reply.answered())
-        return {LinkStatus::failure(Code::NoReply, kTextCantFindCross), {}};
+        return {LinkStatus::failure(Code::NoReply, linkText(kTextCantFindCross)), {}};
     return {LinkStatus::success(), reply.data(offset + length).sliced(offset).toByteArray()};
 }
 
@@ -100,7 +100,7 @@ LinkStatus SetBrightnessSchedule(const LinkContext &link, const BrightnessSchedu
 {
     const common::Status check = validateBrightness(schedule);
     return sendChecked(link, check, kCmdSetBrightness, check ? encodeBrightness(schedule) : QByteArray(),
-                       kTextBrightnessSet);
+                       linkText(kTextBrightnessSet));
 }
 
 LinkResult<BrightnessSchedule> ReadBrightnessSchedule(const LinkContext &link)
@@ -114,7 +114,7 @@ LinkStatus SetOnOffSchedule(const LinkContext &link, const OnOffSchedule &schedu
 {
     const common::Status check = validateOnOff(schedule);
     return sendChecked(link, check, kCmdSetOnOff, check ? encodeOnOff(schedule) : QByteArray(),
-                       kTextOnOffSet);
+                       linkText(kTextOnOffSet));
 }
 
 LinkResult<OnOffSchedule> ReadOnOffSchedule(const LinkContext &link)
@@ -131,7 +131,7 @@ LinkStatus SetCrossParameters(const LinkContext &link, int frameDots, int timeZo
         return LinkStatus::failure(Code::BadValue, valid.message);
     const LinkStatus sent =
         sendOnly(link, Address4Fallback::EF, kCmdSetParameters,
-                 encodeParameters(frameDots, timeZone, tempFactorPosition), kTextParametersSet);
+                 encodeParameters(frameDots, timeZone, tempFactorPosition), linkText(kTextParametersSet));
     if (sent.code == Code::PortNotOpened)
         return sent;
     // The dialog's choices are kept once the frame was handed to the port.
@@ -152,7 +152,7 @@ LinkResult<QByteArray> ReadMcuVersion(const LinkContext &link)
     const auto version = ReadVersion(link, *port, kVersionWaitMs, kVersionReadSize);
     CloseCrossPort(port);
     if (!version)
-        return {LinkStatus::failure(Code::NoReply, kTextCantFindCross), {}};
+        return {LinkStatus::failure(Code::NoReply, linkText(kTextCantFindCross)), {}};
     return {LinkStatus::success(), *version};
 }
 

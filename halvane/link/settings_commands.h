@@ -13,9 +13,9 @@ namespace halvane::link {
 // it runs, exchanges its frame and closes the port again. The sets read no
 // reply: their success text means that the frame went out whole.
 
-inline const QString kTextBrightnessSet = QStringLiteral("Set Bright Complete!");
-inline const QString kTextOnOffSet = QStringLiteral("Set Open/Close Complete!");
-inline const QString kTextParametersSet = QStringLiteral("Set cross's parameters ok!");
+inline constexpr char kTextBrightnessSet[] = QT_TRANSLATE_NOOP("halvane::link", "Set Bright Complete!");
+inline constexpr char kTextOnOffSet[] = QT_TRANSLATE_NOOP("halvane::link", "Set Open/Close Complete!");
+inline constexpr char kTextParametersSet[] = QT_TRANSLATE_NOOP("halvane::link", "Set cross's parameters ok!");
 
 // Set clock (0x51) from the clock's local time; ADDRESS4 fall-back "FF".
 // The value is the time that was sent.

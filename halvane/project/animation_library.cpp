@@ -16,10 +16,10 @@
 namespace halvane::project {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("AnimationLibrary", text);
-}
+// The context of this file's texts in the translations.
+struct LibraryText {
+    Q_DECLARE_TR_FUNCTIONS(LibraryText)
+};
 
 bool sameFile(const QString &a, const QString &b)
 {
@@ -33,7 +33,7 @@ bool sameFile(const QString &a, const QString &b)
 common::Status copyFailure(const QString &source, const QString &why)
 {
     return common::Status::failure(
-        tr("Cannot copy \"%1\" into the animations folder: %2.").arg(source, why));
+        LibraryText::tr("Cannot copy \"%1\" into the animations folder: %2.").arg(source, why));
 }
 
 } // namespace
@@ -79,9 +79,9 @@ common::Status AnimationLibrary::copyIn(const QString &sourcePath) const
         return common::Status::success();
     QFile in(sourcePath);
     if (!source.isFile() || !in.open(QIODevice::ReadOnly))
-        return copyFailure(sourcePath, source.isFile() ? in.errorString() : tr("no such file"));
+        return copyFailure(sourcePath, source.isFile() ? in.errorString() : LibraryText::tr("no such file"));
     if (!QDir().mkpath(m_folder))
-        return copyFailure(sourcePath, tr("the folder cannot be created"));
+        return copyFailure(sourcePath, LibraryText::tr("the folder cannot be created"));
     // Animation files are small enough to copy in one piece; the shared atomic
     // save checks the final flush, so a full disk never leaves a cut copy.
     const QByteArray bytes = in.readAll();
@@ -107,18 +107,18 @@ bool hasAnimationExtension(const QString &name)
 common::Status checkAnimationName(const QString &name)
 {
     if (!isPlainFileName(name))
-        return common::Status::failure(tr("\"%1\" is not a plain file name.").arg(name));
+        return common::Status::failure(LibraryText::tr("\"%1\" is not a plain file name.").arg(name));
     if (!hasAnimationExtension(name))
         return common::Status::failure(
-            tr("\"%1\" is not an animation file (.crs, .bmp or .jpg).").arg(name));
+            LibraryText::tr("\"%1\" is not an animation file (.crs, .bmp or .jpg).").arg(name));
     if (name.size() > kMaxNameLength)
         return common::Status::failure(
-            tr("The file name \"%1\" is longer than %2 characters; a play project cannot hold it.")
+            LibraryText::tr("The file name \"%1\" is longer than %2 characters; a play project cannot hold it.")
                 .arg(name)
                 .arg(kMaxNameLength));
     if (!isAnsiText(name))
         return common::Status::failure(
-            tr("The file name \"%1\" has characters that a play project cannot hold.").arg(name));
+            LibraryText::tr("The file name \"%1\" has characters that a play project cannot hold.").arg(name));
     return common::Status::success();
 }
 

@@ -76,9 +76,8 @@ StartupSettings readStartupSettings(const QString &iniPath)
     s.crossStyle = readBootInt(iniPath, kKeyCrossStyle, 0);
     s.harnessFrameDots = common::CrossGeometry::clampFrameDots(
         readBootInt(iniPath, kKeyHarnessFrameDots, 0));
+    // As stored: a value outside 0..4 means the built-in texts, not Auto.
     s.language = readBootInt(iniPath, kKeyLanguage, 0);
-    if (s.language < 0 || s.language > 4)
-        s.language = 0;
     return s;
 }
 
@@ -111,14 +110,19 @@ common::Status writeHarnessFrameDots(const QString &iniPath, int dots)
     return writeBootInt(iniPath, kKeyHarnessFrameDots, common::CrossGeometry::clampFrameDots(dots));
 }
 
+int readFontCount(const QString &iniPath)
+{
+    // A hand-edited FONTNUM may be huge; no installation has that many fonts.
+    constexpr int kMaxFontKeys = 999;
+    return std::min(kMaxFontKeys, common::GetPrivateProfileIntA(QString::fromLatin1(kSectionFont),
+                                                                QString::fromLatin1(kKeyFontNum),
+                                                                kDefaultFontNum, iniPath));
+}
+
 QStringList readFontNames(const QString &iniPath)
 {
     const QString font = QString::fromLatin1(kSectionFont);
-    // A hand-edited FONTNUM may be huge; no installation has that many fonts.
-    constexpr int kMaxFontKeys = 999;
-    const int count = std::min(kMaxFontKeys,
-                               common::GetPrivateProfileIntA(font, QString::fromLatin1(kKeyFontNum),
-                                                             kDefaultFontNum, iniPath));
+    const int count = readFontCount(iniPath);
     QStringList names;
     for (int i = 1; i <= count; ++i) {
         const QString name = common::GetPrivateProfileStringA(

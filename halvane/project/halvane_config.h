@@ -76,7 +76,7 @@ CrossAddress readBootAddress(const QString &iniPath, Address4Fallback fallback);
 struct StartupSettings {
     int crossStyle = 0;       // as stored; 1 means 64, anything else 48
     int harnessFrameDots = 0; // 0..3
-    int language = 0;         // 0 Auto, 1 English, 2 French, 3 Italian, 4 Spanish
+    int language = 0;         // 0 Auto, 1 English, 2 French, 3 Italian, 4 Spanish; others built-in
     common::CrossGeometry geometry() const
     {
         return common::CrossGeometry::fromSettings(crossStyle, harnessFrameDots);
@@ -102,6 +102,8 @@ ParameterSettings readParameterSettings(const QString &iniPath);
 common::Status writeCrossResolution(const QString &iniPath, int side);
 common::Status writeHarnessFrameDots(const QString &iniPath, int dots);
 
+// FONTNUM (3 when absent), at most 999.
+int readFontCount(const QString &iniPath);
 // The non-empty font names FONT1 .. FONT<FONTNUM>, in key order.
 QStringList readFontNames(const QString &iniPath);
 

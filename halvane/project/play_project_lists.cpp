@@ -13,24 +13,20 @@ namespace halvane::project {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PlayProject", text);
-}
 
 common::Status noMessage(int index)
 {
-    return common::Status::failure(tr("There is no message number %1.").arg(index));
+    return common::Status::failure(PlayProject::tr("There is no message number %1.").arg(index));
 }
 
 common::Status notListed(const QString &fileName)
 {
-    return common::Status::failure(tr("\"%1\" is not in the animation list.").arg(fileName));
+    return common::Status::failure(PlayProject::tr("\"%1\" is not in the animation list.").arg(fileName));
 }
 
 common::Status noChoice(int position)
 {
-    return common::Status::failure(tr("There is no choice %1 in that list.").arg(position));
+    return common::Status::failure(PlayProject::tr("There is no choice %1 in that list.").arg(position));
 }
 
 // Applies `apply` to the record when there is one (else returns `missing`)
@@ -135,7 +131,7 @@ common::Status PlayProject::deleteAnimation(const QString &fileName)
         return notListed(fileName);
     // The play list must never name an animation without its settings.
     if (m_data.animations.at(i).inPlayList != 0 || contains(fileName))
-        return common::Status::failure(tr(kAnimationSelectedMessage));
+        return common::Status::failure(PlayProject::tr(kAnimationSelectedMessage));
     m_data.animations.removeAt(i);
     changed({ProjectChange::Part::Animation, fileName});
     return common::Status::success();
@@ -152,14 +148,14 @@ common::Status PlayProject::setLoopText(const QString &fileName, const QString &
     });
     if (!digitsOnly) {
         entry->loop = 1;
-        return common::Status::failure(tr(kLoopCharactersMessage));
+        return common::Status::failure(PlayProject::tr(kLoopCharactersMessage));
     }
     qint64 value = 0;
     for (const QChar c : text) {
         value = value * 10 + (c.unicode() - '0');
         if (value > std::numeric_limits<std::int32_t>::max()) {
             entry->loop = 1;
-            return common::Status::failure(tr("The number in LOOP is too large (at most %1).")
+            return common::Status::failure(PlayProject::tr("The number in LOOP is too large (at most %1).")
                                                .arg(std::numeric_limits<std::int32_t>::max()));
         }
     }
@@ -199,7 +195,7 @@ common::Status PlayProject::setItemTime(int item, int seconds)
 {
     const bool inRange = item != 0 || (seconds >= kMinHourTime && seconds <= kMaxHourTime);
     const auto allowed =
-        inRange ? common::Status::success() : common::Status::failure(tr(kHourTimeRangeMessage));
+        inRange ? common::Status::success() : common::Status::failure(PlayProject::tr(kHourTimeRangeMessage));
     return edit(
         itemAt(item), noMessage(item), allowed, [&](ItemSettings &s) { s.time = seconds; },
         [&] { changed({ProjectChange::Part::Item, {}, item}); });
@@ -222,7 +218,7 @@ common::Status PlayProject::checkBackAnimation(const QString &fileName) const
         return fits;
     if (!m_library.contains(fileName))
         return common::Status::failure(
-            tr("\"%1\" is not a file of the animations folder.").arg(fileName));
+            PlayProject::tr("\"%1\" is not a file of the animations folder.").arg(fileName));
     return common::Status::success();
 }
 
@@ -241,10 +237,10 @@ common::Status PlayProject::setText(int text, const QString &value)
     common::Status allowed;
     if (value.size() > kMaxTextLength)
         allowed = common::Status::failure(
-            tr("A text can hold at most %1 characters.").arg(kMaxTextLength));
+            PlayProject::tr("A text can hold at most %1 characters.").arg(kMaxTextLength));
     else if (!isAnsiText(value) || value.contains(QChar(0)))
         allowed =
-            common::Status::failure(tr("The text has characters that a play project cannot hold."));
+            common::Status::failure(PlayProject::tr("The text has characters that a play project cannot hold."));
     return edit(
         textAt(text), noMessage(text), allowed, [&](TextSettings &t) { t.text = value; },
         [&] { changed({ProjectChange::Part::Text, {}, text}); });
@@ -292,7 +288,7 @@ common::Status PlayProject::setTextSpeed(int text, int speed)
     const auto allowed = speed >= kMinTextSpeed && speed <= kMaxTextSpeed
         ? common::Status::success()
         : common::Status::failure(
-            tr("The speed of a text is %1 to %2.").arg(kMinTextSpeed).arg(kMaxTextSpeed));
+            PlayProject::tr("The speed of a text is %1 to %2.").arg(kMinTextSpeed).arg(kMaxTextSpeed));
     return edit(
         textAt(text), noMessage(text), allowed, [&](TextSettings &t) { t.speed = speed; },
         [&] { changed({ProjectChange::Part::Text, {}, text}); });

@@ -1,6 +1,8 @@
 #include "halvane/project/play_project_records.h"
 
 #include "common/cross_geometry.h"
+#include <QCoreApplication>
+
 
 namespace halvane::project {
 
@@ -59,9 +61,14 @@ QStringList speedChoices()
 
 QStringList frameStyleChoices()
 {
-    return {QStringLiteral("None"),          QStringLiteral("One dot"),
-            QStringLiteral("Two dots"),      QStringLiteral("Move"),
-            QStringLiteral("Flash one dot"), QStringLiteral("Flash two dots")};
+    static const char *const kStyles[] = {
+        QT_TRANSLATE_NOOP("PlayProject", "None"),          QT_TRANSLATE_NOOP("PlayProject", "One dot"),
+        QT_TRANSLATE_NOOP("PlayProject", "Two dots"),      QT_TRANSLATE_NOOP("PlayProject", "Move"),
+        QT_TRANSLATE_NOOP("PlayProject", "Flash one dot"), QT_TRANSLATE_NOOP("PlayProject", "Flash two dots")};
+    QStringList styles;
+    for (const char *style : kStyles)
+        styles << QCoreApplication::translate("PlayProject", style);
+    return styles;
 }
 
 QStringList textSizeChoices()

@@ -13,10 +13,10 @@
 namespace halvane::project {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PlstFile", text);
-}
+// The context of this file's texts in the translations.
+struct PlstText {
+    Q_DECLARE_TR_FUNCTIONS(PlstText)
+};
 
 // Reads fields in order from a buffer whose length was checked beforehand;
 // the first fault is kept in `error` and later reads are ignored.
@@ -40,7 +40,7 @@ public:
         m_pos += size;
         const qsizetype nul = field.indexOf('\0');
         if (nul < 0) {
-            fail(tr("%1 has no end (no NUL in its %2 bytes)").arg(what).arg(size));
+            fail(PlstText::tr("%1 has no end (no NUL in its %2 bytes)").arg(what).arg(size));
             return QString();
         }
         return ansiToString(field.first(nul));
@@ -56,14 +56,14 @@ public:
     std::int32_t ranged(std::int32_t value, int lo, int hi, const QString &what)
     {
         if (value < lo || value > hi)
-            fail(tr("%1 is %2 (%3 to %4 expected)").arg(what).arg(value).arg(lo).arg(hi));
+            fail(PlstText::tr("%1 is %2 (%3 to %4 expected)").arg(what).arg(value).arg(lo).arg(hi));
         return value;
     }
 
     void plainName(const QString &name, const QString &what, bool mayBeEmpty)
     {
         if (name.isEmpty() ? !mayBeEmpty : !isPlainFileName(name))
-            fail(tr("%1 \"%2\" is not a plain file name").arg(what, name));
+            fail(PlstText::tr("%1 \"%2\" is not a plain file name").arg(what, name));
     }
 
     QString error;
@@ -76,7 +76,7 @@ private:
 void readPlayList(FieldReader &r, qint64 n, PlayProjectData &d)
 {
     for (qint64 i = 0; i < n; ++i) {
-        const QString what = tr("play list entry %1").arg(i + 1);
+        const QString what = PlstText::tr("play list entry %1").arg(i + 1);
         PlayListEntry e{r.text(kNameFieldSize, what)};
         if (e.kind() == EntryKind::Animation)
             r.plainName(e.name, what, false);
@@ -87,15 +87,15 @@ void readPlayList(FieldReader &r, qint64 n, PlayProjectData &d)
 void readAnimations(FieldReader &r, qint64 m, PlayProjectData &d)
 {
     for (qint64 i = 0; i < m; ++i) {
-        const QString what = tr("animation entry %1").arg(i + 1);
+        const QString what = PlstText::tr("animation entry %1").arg(i + 1);
         AnimationEntry a;
         a.inPlayList = r.integer();
         a.fileName = r.text(kNameFieldSize, what);
         r.plainName(a.fileName, what, false);
         a.loop = r.integer();
-        a.speed = r.ranged(r.integer(), 1, kSpeedChoiceCount, tr("the speed of %1").arg(what));
+        a.speed = r.ranged(r.integer(), 1, kSpeedChoiceCount, PlstText::tr("the speed of %1").arg(what));
         a.frameStyle =
-            r.ranged(r.integer(), 1, kFrameStyleCount, tr("the frame style of %1").arg(what));
+            r.ranged(r.integer(), 1, kFrameStyleCount, PlstText::tr("the frame style of %1").arg(what));
         a.reserved = r.integer();
         d.animations << a;
     }
@@ -109,11 +109,11 @@ void readItems(FieldReader &r, PlayProjectData &d)
         s.selected = r.integer();
         s.time = r.integer();
         s.frameStyle =
-            r.ranged(r.integer(), 1, kFrameStyleCount, tr("the frame style of %1").arg(what));
+            r.ranged(r.integer(), 1, kFrameStyleCount, PlstText::tr("the frame style of %1").arg(what));
         s.styleA = r.integer();
         s.styleB = r.integer();
-        s.backAnimation = r.text(kNameFieldSize, tr("the back animation of %1").arg(what));
-        r.plainName(s.backAnimation, tr("the back animation of %1").arg(what), true);
+        s.backAnimation = r.text(kNameFieldSize, PlstText::tr("the back animation of %1").arg(what));
+        r.plainName(s.backAnimation, PlstText::tr("the back animation of %1").arg(what), true);
     }
 }
 
@@ -122,18 +122,18 @@ void readTexts(FieldReader &r, PlayProjectData &d)
     for (int i = 0; i < kTextCount; ++i) {
         const QString what = QString::fromLatin1(kTextKeywords[std::size_t(i)]);
         TextSettings &t = d.texts[std::size_t(i)];
-        t.text = r.text(kTextFieldSize, tr("the text of %1").arg(what));
+        t.text = r.text(kTextFieldSize, PlstText::tr("the text of %1").arg(what));
         t.font = r.integer();
         t.bold = r.integer();
         t.italic = r.integer();
-        t.size = r.ranged(r.integer(), 0, kTextSizeCount - 1, tr("the size of %1").arg(what));
+        t.size = r.ranged(r.integer(), 0, kTextSizeCount - 1, PlstText::tr("the size of %1").arg(what));
         t.reserved = r.integer();
         t.offset = r.integer();
         t.speed =
-            r.ranged(r.integer(), kMinTextSpeed, kMaxTextSpeed, tr("the speed of %1").arg(what));
+            r.ranged(r.integer(), kMinTextSpeed, kMaxTextSpeed, PlstText::tr("the speed of %1").arg(what));
         t.selected = r.integer();
-        t.backAnimation = r.text(kNameFieldSize, tr("the back animation of %1").arg(what));
-        r.plainName(t.backAnimation, tr("the back animation of %1").arg(what), true);
+        t.backAnimation = r.text(kNameFieldSize, PlstText::tr("the back animation of %1").arg(what));
+        r.plainName(t.backAnimation, PlstText::tr("the back animation of %1").arg(what), true);
     }
 }
 
@@ -141,23 +141,23 @@ void readTexts(FieldReader &r, PlayProjectData &d)
 QString checkCounts(const QByteArray &bytes, qint64 *n, qint64 *m)
 {
     const qint64 size = bytes.size();
-    const QString tooShort = tr("it is too short (%1 bytes)").arg(size);
+    const QString tooShort = PlstText::tr("it is too short (%1 bytes)").arg(size);
     if (size < 4)
         return tooShort;
     *n = qFromLittleEndian<std::int32_t>(bytes.constData());
     if (*n < 0)
-        return tr("its play list count is negative (%1)").arg(*n);
+        return PlstText::tr("its play list count is negative (%1)").arg(*n);
     if (*n > kMaxPlayListEntries)
-        return tr("its play list has %1 entries (at most %2 expected)")
+        return PlstText::tr("its play list has %1 entries (at most %2 expected)")
             .arg(*n)
             .arg(kMaxPlayListEntries);
     if (size < 8 + kPlayListEntrySize * *n)
         return tooShort;
     *m = qFromLittleEndian<std::int32_t>(bytes.constData() + 4 + kPlayListEntrySize * *n);
     if (*m < 0)
-        return tr("its animation count is negative (%1)").arg(*m);
+        return PlstText::tr("its animation count is negative (%1)").arg(*m);
     if (size != plstSize(*n, *m))
-        return tr("its length (%1 bytes) does not match its counts (%2 and %3 entries: %4 bytes)")
+        return PlstText::tr("its length (%1 bytes) does not match its counts (%2 and %3 entries: %4 bytes)")
             .arg(size)
             .arg(*n)
             .arg(*m)
@@ -197,7 +197,7 @@ common::Status decodePlst(const QByteArray &bytes, PlayProjectData *out)
     qint64 m = 0;
     const QString countError = checkCounts(bytes, &n, &m);
     if (!countError.isEmpty())
-        return common::Status::failure(tr("is damaged: %1.").arg(countError));
+        return common::Status::failure(PlstText::tr("is damaged: %1.").arg(countError));
 
     PlayProjectData data;
     FieldReader reader(bytes);
@@ -208,7 +208,7 @@ common::Status decodePlst(const QByteArray &bytes, PlayProjectData *out)
     readItems(reader, data);
     readTexts(reader, data);
     if (!reader.error.isEmpty())
-        return common::Status::failure(tr("is damaged: %1.").arg(reader.error));
+        return common::Status::failure(PlstText::tr("is damaged: %1.").arg(reader.error));
     *out = std::move(data);
     return common::Status::success();
 }
@@ -217,9 +217,9 @@ common::Status encodePlst(const PlayProjectData &data, QByteArray *out)
 {
     if (data.playList.size() > kMaxPlayListEntries)
         return common::Status::failure(
-            tr("the play list has more than %1 entries.").arg(kMaxPlayListEntries));
+            PlstText::tr("the play list has more than %1 entries.").arg(kMaxPlayListEntries));
     const auto badText = [](const QString &text) {
-        return common::Status::failure(tr("\"%1\" does not fit a play project (too long, or "
+        return common::Status::failure(PlstText::tr("\"%1\" does not fit a play project (too long, or "
                                           "characters without a single-byte form).")
                                            .arg(text));
     };
@@ -260,15 +260,15 @@ common::Status readPlstFile(const QString &path, PlayProjectData *out)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return common::Status::failure(tr("Cannot open \"%1\": %2.").arg(path, file.errorString()));
+        return common::Status::failure(PlstText::tr("Cannot open \"%1\": %2.").arg(path, file.errorString()));
     // The counts bound the length, so a file far larger than 30 play list
     // entries and this many animations cannot be a project; do not read it whole.
     constexpr qint64 kMaxAnimations = 1'000'000;
     if (file.size() > plstSize(kMaxPlayListEntries, kMaxAnimations))
-        return common::Status::failure(tr("\"%1\" is too large to be a play project.").arg(path));
+        return common::Status::failure(PlstText::tr("\"%1\" is too large to be a play project.").arg(path));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return common::Status::failure(tr("Cannot read \"%1\": %2.").arg(path, file.errorString()));
+        return common::Status::failure(PlstText::tr("Cannot read \"%1\": %2.").arg(path, file.errorString()));
     const common::Status decoded = decodePlst(bytes, out);
     if (!decoded)
         return common::Status::failure(QStringLiteral("\"%1\" %2").arg(path, decoded.message));
@@ -280,10 +280,10 @@ common::Status writePlstFile(const QString &path, const PlayProjectData &data)
     QByteArray bytes;
     const common::Status encoded = encodePlst(data, &bytes);
     if (!encoded)
-        return common::Status::failure(tr("Cannot save \"%1\": %2").arg(path, encoded.message));
+        return common::Status::failure(PlstText::tr("Cannot save \"%1\": %2").arg(path, encoded.message));
     const common::Status saved = common::saveAtomically(path, bytes);
     if (!saved)
-        return common::Status::failure(tr("Cannot save \"%1\": %2.").arg(path, saved.message));
+        return common::Status::failure(PlstText::tr("Cannot save \"%1\": %2.").arg(path, saved.message));
     return common::Status::success();
 }
 

@@ -14,11 +14,6 @@ namespace halvane::ui {
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("halvane::ui", text);
-}
-
 QStringList numbered(int count)
 {
     QStringList items;
@@ -122,26 +117,31 @@ QStringList minuteList()
 
 QStringList levelList()
 {
-    return {translated("1 rate"), translated("2 rate"), translated("3 rate"), translated("4 rate")};
+    return {QCoreApplication::translate("halvane::ui", "1 rate"), QCoreApplication::translate("halvane::ui", "2 rate"),
+            QCoreApplication::translate("halvane::ui", "3 rate"), QCoreApplication::translate("halvane::ui", "4 rate")};
 }
 
 QStringList brightnessFirstHourList()
 {
-    return QStringList{translated("Alway 1 rate"), translated("Alway 2 rate"), translated("Alway 3 rate"),
-                       translated("Alway 4 rate")}
+    return QStringList{QCoreApplication::translate("halvane::ui", "Alway 1 rate"),
+                       QCoreApplication::translate("halvane::ui", "Alway 2 rate"),
+                       QCoreApplication::translate("halvane::ui", "Alway 3 rate"),
+                       QCoreApplication::translate("halvane::ui", "Alway 4 rate")}
         + hourList();
 }
 
 QStringList onOffFirstHourList()
 {
-    return QStringList{translated("Always open"), translated("Always closed")} + hourList();
+    return QStringList{QCoreApplication::translate("halvane::ui", "Always open"),
+                       QCoreApplication::translate("halvane::ui", "Always closed")}
+        + hourList();
 }
 
 QStringList timeZoneList()
 {
     QStringList items;
     for (const QString &zone : link::timeZoneNames())
-        items << translated(zone.toLatin1().constData());
+        items << zone; // names the cross's own list gives them
     return items;
 }
 
@@ -177,7 +177,7 @@ QComboBox *listBox(const QStringList &items, const QString &name, bool editable,
 
 QLabel *attentionHeading(QWidget *parent)
 {
-    auto *label = new QLabel(translated("ATTENTION"), parent);
+    auto *label = new QLabel(QCoreApplication::translate("halvane::ui", "ATTENTION"), parent);
     QFont font = QApplication::font();
     font.setBold(true);
     font.setPixelSize(common::font::pixelSizeForCell(font, 36));

@@ -3,6 +3,7 @@
 #include "halvane/link/serial_port.h"
 #include "halvane/project/play_project.h"
 #include "halvane/ui/about_dlg.h"
+#include "halvane/ui/fonts_dlg.h"
 #include "halvane/ui/main_window.h"
 #include "halvane/ui/on_off_dlg.h"
 #include "halvane/ui/parameters_dlg.h"
@@ -80,6 +81,12 @@ DialogHooks availableDialogs(project::PlayProject &project, const QString &appFo
     hooks.testCross = modal<TestCrossDlg>(system, kCrossTestTimeoutMs);
     hooks.about = modal<AboutDlg>(system);
     hooks.syncTime = syncTime(system);
+    hooks.fonts = [appFolder](QWidget *parent) {
+        FontsDlg dialog(appFolder, parent);
+        dialog.exec();
+        if (auto *window = qobject_cast<MainWindow *>(parent))
+            window->reloadFontLists();
+    };
     return hooks;
 }
 

@@ -1,9 +1,14 @@
 #include "halvane/ui/halvane_app.h"
 
+#include "common/app_dir.h"
+#include "common/language.h"
+#include "halvane/encode/installed_fonts.h"
 #include "halvane/project/halvane_config.h"
 #include "halvane/ui/main_window.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QProcess>
 
 namespace halvane::ui {
 
@@ -13,13 +18,22 @@ HalvaneApp::HalvaneApp(const QString &appFolder)
     const project::StartupSettings settings = project::readStartupSettings(m_iniPath);
     m_geometry = settings.geometry();
     m_harnessFrameDots = settings.harnessFrameDots;
-    installLanguage(settings.language);
+    installLanguage(common::folderWithShipped(appFolder, QStringLiteral("language")), settings.language);
+    // The fonts installed through the fonts dialog, for every text drawn.
+    (void)encode::loadInstalledFonts(m_iniPath);
     m_project = std::make_unique<project::PlayProject>(
         project::AnimationLibrary(appFolder + QStringLiteral("animations/")));
     m_project->setSettingsFile(m_iniPath);
 }
 
 HalvaneApp::~HalvaneApp() = default;
+
+void HalvaneApp::setRestartArguments(const QStringList &arguments)
+{
+    m_restart = [arguments] {
+        return QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+    };
+}
 
 void HalvaneApp::readGeometry()
 {
@@ -57,6 +71,7 @@ MainWindow *HalvaneApp::mainWindow(const QString &projectPath, bool searchAtStar
         setup.harnessFrameDots = m_harnessFrameDots;
         setup.dialogs = dialogs ? std::move(*dialogs) : availableDialogs(*m_project, m_appFolder);
         setup.searchAtStart = searchAtStart;
+        setup.restart = m_restart;
         m_window = std::make_unique<MainWindow>(std::move(setup));
         QObject::connect(m_window.get(), &MainWindow::crossGeometryChanged, m_window.get(),
                          [this] { readGeometry(); });
@@ -64,9 +79,10 @@ MainWindow *HalvaneApp::mainWindow(const QString &projectPath, bool searchAtStar
     return m_window.get();
 }
 
-void installLanguage(int language)
+bool installLanguage(const QString &appFolder, int language)
 {
-    Q_UNUSED(language);
+    const std::optional<std::uint16_t> id = common::halvaneLanguageId(language, common::systemLanguageId());
+    return id && common::loadLanguage(appFolder, *id, common::LanguageTableOf::Halvane);
 }
 
 } // namespace halvane::ui

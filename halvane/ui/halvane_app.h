@@ -5,6 +5,7 @@
 #include "halvane/project/play_project.h"
 #include "halvane/ui/dialog_hooks.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,10 @@ public:
     project::PlayProject &project() { return *m_project; }
     const common::CrossGeometry &geometry() const { return m_geometry; }
     int harnessFrameDots() const { return m_harnessFrameDots; }
+    // How a language change starts the program again; by default the same
+    // executable with `arguments` (set before the window is made).
+    void setRestart(std::function<bool()> restart) { m_restart = std::move(restart); }
+    void setRestartArguments(const QStringList &arguments);
     // The main window, made on first use; `projectPath` ("" for the last
     // project of Halvane.ini) is opened before it appears.
     // `dialogs` empty: the dialogs this build has (availableDialogs).
@@ -47,10 +52,13 @@ private:
     int m_harnessFrameDots = 0;
     std::unique_ptr<MainWindow> m_window;
     QString m_startProblem;
+    std::function<bool()> m_restart;
 };
 
-// Where a language's texts would be installed; the built-in English texts
-// stay until translations are shipped.
-void installLanguage(int language);
+// Loads the texts of the language LANGUAGE names (0 the system's, 1..4
+// English, French, Italian, Spanish) from `appFolder`'s language folder.
+// Any other value, or a file that is missing or cannot be read, keeps the
+// built-in texts. Returns whether a translation was loaded.
+bool installLanguage(const QString &appFolder, int language);
 
 } // namespace halvane::ui

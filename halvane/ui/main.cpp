@@ -33,6 +33,10 @@ void scheduleScreenshot(halvane::ui::MainWindow *window, const QString &file, in
 int main(int argc, char **argv)
 {
     common::setProgramFolder(common::halvaneProgramFolder());
+    // A language change starts the program again with the same arguments.
+    QStringList startArguments;
+    for (int i = 1; i < argc; ++i)
+        startArguments << QString::fromLocal8Bit(argv[i]);
     QString appDirError;
     if (!common::takeAppDirArgument(argc, argv, &appDirError)) {
         std::fprintf(stderr, "halvane: %s\n", qPrintable(appDirError));
@@ -63,6 +67,7 @@ int main(int argc, char **argv)
         QMessageBox::warning(nullptr, QStringLiteral("Halvane"), prepared.message);
 
     halvane::ui::HalvaneApp halvane(common::applicationFolder());
+    halvane.setRestartArguments(startArguments);
     // Absolute, so the project remembered in Halvane.ini is found from anywhere.
     halvane::ui::MainWindow *window =
         halvane.mainWindow(project.isEmpty() ? project : QFileInfo(project).absoluteFilePath());

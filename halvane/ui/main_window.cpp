@@ -117,16 +117,16 @@ void MainWindow::buildControlMenus(ToolActions &actions)
     actions.fonts = dialogAction(fonts, tr("Add/Delete Fonts"), dialogs.fonts, this);
 
     QMenu *language = menuBar()->addMenu(tr("&Language"));
-    auto *languages = new QActionGroup(this);
-    const int chosen = project::readStartupSettings(iniPath()).language;
+    m_languages = new QActionGroup(this);
     const QStringList names = {tr("Auto"), tr("English"), tr("French"), tr("Italian"), tr("Spanish")};
     for (int index = 0; index < int(names.size()); ++index) {
         QAction *action = language->addAction(names[index]);
         action->setCheckable(true);
-        action->setChecked(index == chosen);
-        action->setEnabled(false); // the language switch comes with the translations
-        languages->addAction(action);
+        action->setEnabled(bool(m_setup.restart));
+        m_languages->addAction(action);
+        connect(action, &QAction::triggered, this, [this, index] { chooseLanguage(index); });
     }
+    checkLanguageEntry();
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     actions.help = dialogAction(help, tr("About"), dialogs.about, this);
 }
@@ -169,9 +169,8 @@ void MainWindow::buildToolBar(const ToolActions &actions)
 void MainWindow::buildStatusBar()
 {
     // The panes' first texts, shown until the search has ended.
-    const std::array<QString, 3> first = {QStringLiteral("        Can't find cross          "),
-                                          QStringLiteral("   COM : -     "),
-                                          QStringLiteral("   Baudrate : ------     ")};
+    const std::array<QString, 3> first = {tr("        Can't find cross          "), tr("   COM : -     "),
+                                          tr("   Baudrate : ------     ")};
     const std::array<QString, 3> names = {tr("Cross"), tr("COM"), tr("Baudrate")};
     // How full the cross would be, left of the cross's own panes.
     m_meter = new MemoryMeter(m_project, iniPath(), this);
@@ -237,6 +236,11 @@ void MainWindow::loadPanels()
     m_texts->load(project::readFontNames(iniPath()));
 }
 
+void MainWindow::reloadFontLists()
+{
+    m_texts->load(project::readFontNames(iniPath()));
+}
+
 void MainWindow::onLookChanged(const QString &name)
 {
     if (m_project.shownGroupContains(name))
@@ -253,7 +257,7 @@ void MainWindow::reportDropped()
 void MainWindow::updateTitle()
 {
     const QString path = m_project.path();
-    setWindowTitle(QStringLiteral("Halvane -- ") + (path.isEmpty() ? QStringLiteral("Untitled") : path));
+    setWindowTitle(QStringLiteral("Halvane -- ") + (path.isEmpty() ? tr("Untitled") : path));
 }
 
 std::array<QString, 3> MainWindow::statusTexts() const

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QActionGroup;
 class QDialog;
 class QLabel;
 class QMenu;
@@ -35,6 +36,9 @@ struct MainWindowSetup {
     int harnessFrameDots = 0;        // text size of a new project
     DialogHooks dialogs;
     bool searchAtStart = true;       // false: no search, the panes stay as they start
+    // Starts a new run of the program for a language change; false when it
+    // cannot be started. Empty: the language entries are disabled.
+    std::function<bool()> restart;
 };
 
 // Halvane's main window: menus, toolbar and status bar around the four
@@ -65,6 +69,8 @@ public:
     void newAnimation();
     // Asks the thumbnails to refresh (after the search only).
     void refreshThumbnails();
+    // Fills the three Fonts lists of the text rows again from Halvane.ini.
+    void reloadFontLists();
     // Fills the status panes from Halvane.ini, as after a search.
     void showCrossStatus();
     // The cross resolution or harness frame dots changed in Halvane.ini:
@@ -113,6 +119,10 @@ private:
     // runs `command` unless the user cancelled or the save failed.
     void afterStopAndQuestion(std::function<void()> command);
     bool askToSave();
+    // A Language menu entry: after the save question, LANGUAGE takes
+    // `language` and the program starts again in it.
+    void chooseLanguage(int language);
+    void checkLanguageEntry();
     // Opens `path` in place of the project (the question has been asked).
     void openProjectFile(const QString &path);
     // The project's file goes first on the recent list.
@@ -133,6 +143,7 @@ private:
     common::RecentFiles m_recent{QStringLiteral("halvane")};
     std::unique_ptr<link::CrossSearch> m_search;
     QDialog *m_searchingWindow = nullptr;
+    QActionGroup *m_languages = nullptr;
     QTimer m_searchStart;   // timer 1: starts the search
     QTimer m_statusPoll;    // timer 2: status panes once the search is done
     QTimer m_thumbnailPoll; // timer 3: first thumbnails once the search is done

@@ -11,6 +11,7 @@
 #include "halvane/ui/thumbnail_refresher.h"
 #include "halvane/ui/ui_messages.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -321,6 +322,39 @@ void MainWindow::newAnimation()
     const QString editor = common::companionProgram(QStringLiteral("Dravelle/dravelle"), QStringLiteral("dravelle"));
     if (!QProcess::startDetached(editor, {}))
         showMessage(this, tr("Execute Dravelle/Dravelle.exe Programe Error!"), tr("Halvane"));
+}
+
+void MainWindow::checkLanguageEntry()
+{
+    // The check mark shows what LANGUAGE holds; a value outside 0..4 checks none.
+    const int chosen = project::readStartupSettings(iniPath()).language;
+    const QList<QAction *> entries = m_languages->actions();
+    for (int index = 0; index < int(entries.size()); ++index)
+        entries[index]->setChecked(index == chosen);
+}
+
+void MainWindow::chooseLanguage(int language)
+{
+    // Until the change is made the mark stays where LANGUAGE is: a cancelled
+    // question leaves both as they were.
+    checkLanguageEntry();
+    afterStopAndQuestion([this, language] {
+        if (const common::Status written = project::writeBootInt(iniPath(), project::kKeyLanguage, language);
+            !written) {
+            showMessage(this, written.message, tr("Halvane"));
+            refreshThumbnails();
+            return;
+        }
+        checkLanguageEntry();
+        if (!m_setup.restart()) {
+            // Without a new run there is nothing to close into: the program ends.
+            QCoreApplication::exit(-1);
+            return;
+        }
+        // The question has been answered: the window closes as Exit does.
+        m_closeConfirmed = true;
+        close();
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

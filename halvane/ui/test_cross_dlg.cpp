@@ -42,7 +42,7 @@ TestCrossDlg::TestCrossDlg(const link::LinkContext &link, int timeoutMs, QWidget
         const bool tested = result.status.ok() || result.status.code == Code::Failed
                             || result.status.code == Code::NoReply;
         if (tested)
-            m_result->setText(result.status.ok() ? result.status.message : link::kTextTestError);
+            m_result->setText(result.status.ok() ? result.status.message : link::linkText(link::kTextTestError));
         else
             setStatus(result.status.message);
     });

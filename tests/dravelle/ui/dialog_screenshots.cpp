@@ -1,6 +1,7 @@
 // Writes a PNG of each of Dravelle's dialogs into the folder given as the
 // first argument, to look at them (run under Xvfb for the real window system).
-// The import dialog plays the GIF given as the second argument.
+// The import dialog plays the GIF given as the second argument; a translation
+// (.qm) as the third shows them in that language.
 
 #include "dravelle/document/animation_store.h"
 #include "dravelle/ui/delay_dlg.h"
@@ -15,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -44,11 +46,14 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER GIF\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER GIF [TRANSLATION.qm]\n", argv[0]);
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const QString gif = QString::fromLocal8Bit(argv[2]);
+    QTranslator translation;
+    if (argc > 3 && translation.load(QString::fromLocal8Bit(argv[3])))
+        QApplication::installTranslator(&translation);
     QDir().mkpath(folder);
     QTemporaryDir dir;
     using namespace dravelle;

@@ -62,6 +62,8 @@ TEST_F(HalvaneConfigTest, StartupSettingsFromFile)
 
     ASSERT_TRUE(writeBootInt(ini(), kKeyCrossStyle, 1));
     EXPECT_EQ(readStartupSettings(ini()).geometry().side, 64);
+    ASSERT_TRUE(writeBootInt(ini(), kKeyLanguage, 7));
+    EXPECT_EQ(readStartupSettings(ini()).language, 7) << "not Auto: a value outside the menu keeps the built-in texts";
 }
 
 TEST_F(HalvaneConfigTest, BootAddressUsesFiveCharacterBuffersAndFallbacks)

@@ -1,11 +1,13 @@
 // Opens each of Halvane's dialogs as a user would meet it and saves what it
-// shows as PNGs: halvane_dialog_shots OUTDIR (under Xvfb or offscreen).
+// shows as PNGs: halvane_dialog_shots OUTDIR [TRANSLATION.qm] (under Xvfb or
+// offscreen); with a translation, every dialog in that language.
 // The send dialog talks to a virtual cross on a pseudo-terminal.
 
 #include "halvane/link/serial_port.h"
 #include "halvane/link/settings_commands.h"
 #include "halvane/preview/preview_context.h"
 #include "halvane/ui/about_dlg.h"
+#include "halvane/ui/fonts_dlg.h"
 #include "halvane/ui/on_off_dlg.h"
 #include "halvane/ui/parameters_dlg.h"
 #include "halvane/ui/search_cross_dlg.h"
@@ -20,8 +22,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -183,15 +187,33 @@ void shootDevices(const QString &out, const QString &folder)
 
 } // namespace
 
+// The fonts dialog over a Fonts folder of the fonts the system ships.
+void shootFonts(const QString &out, const QString &folder)
+{
+    QDir().mkpath(folder + QStringLiteral("Fonts"));
+    for (const char *font : {"/usr/share/fonts/truetype/comfortaa/Comfortaa-Regular.ttf",
+                             "/usr/share/fonts/truetype/beteckna/Beteckna.ttf",
+                             "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"})
+        QFile::copy(QLatin1String(font), folder + QStringLiteral("Fonts/") + QFileInfo(QLatin1String(font)).fileName());
+    halvane::ui::FontsDlg dialog(folder);
+    dialog.show();
+    settle(200);
+    shoot(dialog, out + QStringLiteral("/halvane-fonts.png"));
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QTranslator translation;
+    if (argc > 2 && translation.load(QString::fromLocal8Bit(argv[2])))
+        QApplication::installTranslator(&translation);
     QDir().mkpath(out);
     QTemporaryDir dir;
     const QString folder = dir.path() + QLatin1Char('/');
     QDir().mkpath(folder + QStringLiteral("animations"));
     shootDevices(out, folder);
+    shootFonts(out, folder);
     shootPreviews(out, folder);
     shootSend(out, folder);
     return 0;
