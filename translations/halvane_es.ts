@@ -399,6 +399,10 @@
         <source>The setting %1 in [%2] was not saved: another program keeps %3 locked.</source>
         <translation>El ajuste %1 de [%2] no se ha guardado: otro programa mantiene %3 bloqueado.</translation>
     </message>
+    <message>
+        <source>The setting %1 in [%2] was not saved: a key may not begin with &apos;[&apos; or contain &apos;=&apos;.</source>
+        <translation>El ajuste %1 de [%2] no se ha guardado: una clave no puede empezar por «[» ni contener «=».</translation>
+    </message>
 </context>
 <context>
     <name>halvane::encode</name>

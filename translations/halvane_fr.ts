@@ -399,6 +399,10 @@
         <source>The setting %1 in [%2] was not saved: another program keeps %3 locked.</source>
         <translation>Le réglage %1 de [%2] n&apos;a pas été enregistré : un autre programme verrouille %3.</translation>
     </message>
+    <message>
+        <source>The setting %1 in [%2] was not saved: a key may not begin with &apos;[&apos; or contain &apos;=&apos;.</source>
+        <translation>Le réglage %1 de [%2] n&apos;a pas été enregistré : une clé ne peut pas commencer par « [ » ni contenir « = ».</translation>
+    </message>
 </context>
 <context>
     <name>halvane::encode</name>

@@ -399,6 +399,10 @@
         <source>The setting %1 in [%2] was not saved: another program keeps %3 locked.</source>
         <translation>L&apos;impostazione %1 in [%2] non è stata salvata: un altro programma tiene bloccato %3.</translation>
     </message>
+    <message>
+        <source>The setting %1 in [%2] was not saved: a key may not begin with &apos;[&apos; or contain &apos;=&apos;.</source>
+        <translation>L&apos;impostazione %1 in [%2] non è stata salvata: una chiave non può iniziare con «[» né contenere «=».</translation>
+    </message>
 </context>
 <context>
     <name>halvane::encode</name>
