@@ -88,7 +88,8 @@ IniFile readIni(const QString &path)
         const qsizetype end = newline < 0 ? data.size() : newline;
         QByteArray raw = data.mid(start, end - start);
         QByteArray eol = newline < 0 ? QByteArray() : QByteArray("\n");
-        if (raw.endsWith('\r')) {
+        // CR LF ends a line; a CR at the very end without LF stays part of it.
+        if (newline >= 0 && raw.endsWith('\r')) {
             raw.chop(1);
             eol.prepend('\r');
         }

@@ -283,3 +283,13 @@ TEST_F(ProfileTest, ConcurrentWritersKeepEveryKey)
     EXPECT_EQ(missing, 0);
     EXPECT_FALSE(QFile::exists(ini() + QStringLiteral(".lock")));
 }
+
+// A last line ending in a lone CR takes a full line end before a key added
+// after it, so the key is not glued to it (found by the fuzzer).
+TEST_F(ProfileTest, AKeyAddedAfterALastLineEndingInCarriageReturnStandsAlone)
+{
+    writeFile(QStringLiteral("test.ini"), "[FONT]\r\nFONT1=A\r");
+    ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("font"), QStringLiteral("font4"), QStringLiteral("Mono"), ini()));
+    EXPECT_EQ(readString("FONT", "font4"), QStringLiteral("Mono"));
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")), QByteArray("[FONT]\r\nFONT1=A\r\r\nfont4=Mono\r\n"));
+}
