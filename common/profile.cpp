@@ -88,14 +88,13 @@ IniFile readIni(const QString &path)
         const qsizetype end = newline < 0 ? data.size() : newline;
         QByteArray raw = data.mid(start, end - start);
         QByteArray eol = newline < 0 ? QByteArray() : QByteArray("\n");
-        // CR LF ends a line; a CR at the very end without LF stays part of it.
-        if (newline >= 0 && raw.endsWith('\r')) {
+        if (raw.endsWith('\r')) {
             raw.chop(1);
             eol.prepend('\r');
         }
         IniLine line = parseLine(decodeLine(raw));
         line.raw = std::move(raw);
-        line.unterminated = eol.isEmpty();
+        line.unterminated = newline < 0; // no LF: at most a CR ends it
         line.eol = std::move(eol);
         ini.lines.append(std::move(line));
         start = end + 1;
@@ -188,10 +187,12 @@ Status writeIni(const IniFile &ini, const QString &path)
     for (qsizetype i = 0; i < ini.lines.size(); ++i) {
         const IniLine &line = ini.lines[i];
         out += line.raw;
-        if (!line.eol.isEmpty())
-            out += line.eol;
-        else if (!line.unterminated || i + 1 < ini.lines.size())
-            out += eol; // a new line, or a last line that no longer is
+        if (!line.unterminated)
+            out += line.eol.isEmpty() ? eol : line.eol; // its own line end, or the file's for a new line
+        else if (i + 1 < ini.lines.size())
+            out += line.eol == "\r" ? QByteArray("\r\n") : eol; // the last line no longer is
+        else
+            out += line.eol; // still last: as it was, nothing or its CR
     }
 
     const Status saved = saveAtomically(path, out);

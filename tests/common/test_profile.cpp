@@ -284,12 +284,15 @@ TEST_F(ProfileTest, ConcurrentWritersKeepEveryKey)
     EXPECT_FALSE(QFile::exists(ini() + QStringLiteral(".lock")));
 }
 
-// A last line ending in a lone CR takes a full line end before a key added
-// after it, so the key is not glued to it (found by the fuzzer).
+// A last line ending in a lone CR gets its LF when a key is added after it,
+// so the key is not glued to it (found by the fuzzer); alone it keeps its CR.
 TEST_F(ProfileTest, AKeyAddedAfterALastLineEndingInCarriageReturnStandsAlone)
 {
     writeFile(QStringLiteral("test.ini"), "[FONT]\r\nFONT1=A\r");
     ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("font"), QStringLiteral("font4"), QStringLiteral("Mono"), ini()));
     EXPECT_EQ(readString("FONT", "font4"), QStringLiteral("Mono"));
-    EXPECT_EQ(readFile(QStringLiteral("test.ini")), QByteArray("[FONT]\r\nFONT1=A\r\r\nfont4=Mono\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")), QByteArray("[FONT]\r\nFONT1=A\r\nfont4=Mono\r\n"));
+    writeFile(QStringLiteral("test.ini"), "[FONT]\r\nFONT1=A\r");
+    ASSERT_TRUE(WritePrivateProfileStringA(QStringLiteral("FONT"), QStringLiteral("FONT1"), QStringLiteral("B"), ini()));
+    EXPECT_EQ(readFile(QStringLiteral("test.ini")), QByteArray("[FONT]\r\nFONT1=B\r"));
 }
