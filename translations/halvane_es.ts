@@ -633,6 +633,10 @@ Copie este archivo en «Animation».</translation>
         <source>ATTENTION</source>
         <translation>ATENCIÓN</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::AboutDlg</name>
@@ -868,10 +872,6 @@ Copie este archivo en «Animation».</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1183,10 +1183,6 @@ Copie este archivo en «Animation».</translation>
         <translation>Ajustar</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>Sending the open and close times...</source>
         <translation>Enviando las horas de encendido y apagado...</translation>
     </message>
@@ -1260,10 +1256,6 @@ Copie este archivo en «Animation».</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Sending the parameters...</source>
@@ -1344,10 +1336,6 @@ Copie este archivo en «Animation».</translation>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>Looking for the cross...</source>
         <translation>Buscando la cruz...</translation>
     </message>
@@ -1405,10 +1393,6 @@ Copie este archivo en «Animation».</translation>
     <message>
         <source>Set</source>
         <translation>Ajustar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Sending the brightness schedule...</source>

@@ -633,6 +633,10 @@ Veuillez copier ce fichier dans « Animation ».</translation>
         <source>ATTENTION</source>
         <translation>ATTENTION</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::AboutDlg</name>
@@ -868,10 +872,6 @@ Veuillez copier ce fichier dans « Animation ».</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1183,10 +1183,6 @@ Veuillez copier ce fichier dans « Animation ».</translation>
         <translation>Régler</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Sending the open and close times...</source>
         <translation>Envoi des heures d&apos;allumage et d&apos;extinction...</translation>
     </message>
@@ -1260,10 +1256,6 @@ Veuillez copier ce fichier dans « Animation ».</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>Sending the parameters...</source>
@@ -1344,10 +1336,6 @@ Veuillez copier ce fichier dans « Animation ».</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Looking for the cross...</source>
         <translation>Recherche de la croix...</translation>
     </message>
@@ -1405,10 +1393,6 @@ Veuillez copier ce fichier dans « Animation ».</translation>
     <message>
         <source>Set</source>
         <translation>Régler</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>Sending the brightness schedule...</source>

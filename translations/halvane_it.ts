@@ -633,6 +633,10 @@ Copia questo file in «Animation».</translation>
         <source>ATTENTION</source>
         <translation>ATTENZIONE</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::AboutDlg</name>
@@ -868,10 +872,6 @@ Copia questo file in «Animation».</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1183,10 +1183,6 @@ Copia questo file in «Animation».</translation>
         <translation>Imposta</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
         <source>Sending the open and close times...</source>
         <translation>Invio degli orari di accensione e spegnimento...</translation>
     </message>
@@ -1260,10 +1256,6 @@ Copia questo file in «Animation».</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
     <message>
         <source>Sending the parameters...</source>
@@ -1344,10 +1336,6 @@ Copia questo file in «Animation».</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
         <source>Looking for the cross...</source>
         <translation>Ricerca della croce...</translation>
     </message>
@@ -1405,10 +1393,6 @@ Copia questo file in «Animation».</translation>
     <message>
         <source>Set</source>
         <translation>Imposta</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
     <message>
         <source>Sending the brightness schedule...</source>

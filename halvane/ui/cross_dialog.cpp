@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace halvane::ui {
 
@@ -173,6 +175,19 @@ QComboBox *listBox(const QStringList &items, const QString &name, bool editable,
         box->setEditText(box->itemText(box->currentIndex()));
     });
     return box;
+}
+
+ButtonRow buttonRow(const QString &actionText, QWidget *parent)
+{
+    ButtonRow row;
+    row.action = new QPushButton(actionText, parent);
+    row.cancel = new QPushButton(QCoreApplication::translate("halvane::ui", "Cancel"), parent);
+    row.action->setDefault(true);
+    row.layout = new QHBoxLayout;
+    row.layout->addStretch();
+    row.layout->addWidget(row.action);
+    row.layout->addWidget(row.cancel);
+    return row;
 }
 
 QLabel *attentionHeading(QWidget *parent)

@@ -9,7 +9,9 @@
 #include <functional>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 
 namespace halvane::ui {
 
@@ -75,6 +77,15 @@ QStringList tempFactorList();          // "+10" .. "-10"
 // field selects it); any other text goes back to the selected entry, so
 // the value is always an entry's position.
 QComboBox *listBox(const QStringList &items, const QString &name, bool editable, QWidget *parent);
+
+// A dialog's button row: `actionText` ("OK", "Set") as the default button
+// and "Cancel", at the right; the caller connects both.
+struct ButtonRow {
+    QHBoxLayout *layout = nullptr;
+    QPushButton *action = nullptr;
+    QPushButton *cancel = nullptr;
+};
+ButtonRow buttonRow(const QString &actionText, QWidget *parent);
 
 // The red "ATTENTION" heading of the dialogs that warn, in the default
 // face at a cell height of 36 pixels, and a red note under it.

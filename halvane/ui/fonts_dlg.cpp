@@ -1,6 +1,7 @@
 #include "halvane/ui/fonts_dlg.h"
 
 #include "common/app_dir.h"
+#include "halvane/ui/cross_dialog.h"
 #include "halvane/encode/installed_fonts.h"
 #include "halvane/ui/cell_list.h"
 #include "halvane/ui/ui_messages.h"
@@ -36,16 +37,12 @@ FontsDlg::FontsDlg(const QString &appFolder, QWidget *parent)
                                               std::max(inner * 10 / 64, m_list->horizontalHeader()->sectionSizeHint(InstallColumn)));
     m_list->horizontalHeader()->setStretchLastSection(true);
 
-    auto *ok = new QPushButton(tr("OK"), this);
-    auto *cancel = new QPushButton(tr("Cancel"), this);
-    ok->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const ButtonRow buttons = buttonRow(tr("OK"), this);
+    QPushButton *ok = buttons.action;
+    QPushButton *cancel = buttons.cancel;
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

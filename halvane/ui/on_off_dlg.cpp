@@ -69,17 +69,13 @@ void OnOffDlg::buildForm()
         grid->addWidget(dayName, line, kWeekColumn);
         connect(row.hours[0], &QComboBox::currentIndexChanged, this, [this, day] { applyEnabling(day); });
     }
-    auto *setButton = new QPushButton(tr("Set"), this);
-    auto *cancel = new QPushButton(tr("Cancel"), this);
-    setButton->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(setButton);
-    buttons->addWidget(cancel);
+    const ButtonRow buttons = buttonRow(tr("Set"), this);
+    QPushButton *setButton = buttons.action;
+    QPushButton *cancel = buttons.cancel;
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(table);
     layout->addWidget(statusLine());
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(setButton, &QPushButton::clicked, this, &OnOffDlg::set);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -75,13 +75,9 @@ void ParametersDlg::buildForm()
         this);
     warning->setMinimumWidth(kWarningWidth);
 
-    auto *ok = new QPushButton(tr("OK"), this);
-    auto *cancel = new QPushButton(tr("Cancel"), this);
-    ok->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const ButtonRow buttons = buttonRow(tr("OK"), this);
+    QPushButton *ok = buttons.action;
+    QPushButton *cancel = buttons.cancel;
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(resolutionBox);
@@ -90,7 +86,7 @@ void ParametersDlg::buildForm()
     layout->addWidget(attentionHeading(this));
     layout->addWidget(warning);
     layout->addWidget(statusLine());
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_resolution, &QButtonGroup::idClicked, this, &ParametersDlg::chooseResolution);

@@ -60,14 +60,10 @@ void SearchCrossDlg::buildForm()
     keep->setMinimumWidth(kNoteWidth);
 
     auto *searchButton = new QPushButton(tr("Search cross"), this);
-    auto *ok = new QPushButton(tr("OK"), this);
-    auto *cancel = new QPushButton(tr("Cancel"), this);
-    ok->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(searchButton);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const ButtonRow buttons = buttonRow(tr("OK"), this);
+    QPushButton *ok = buttons.action;
+    QPushButton *cancel = buttons.cancel;
+    buttons.layout->insertWidget(0, searchButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(attentionHeading(this));
@@ -75,7 +71,7 @@ void SearchCrossDlg::buildForm()
     layout->addWidget(keep);
     layout->addWidget(group);
     layout->addWidget(statusLine());
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(searchButton, &QPushButton::clicked, this, &SearchCrossDlg::search);

@@ -51,18 +51,14 @@ void SetBrightDlg::buildForm()
         grid->addWidget(row.level, index, column++);
     }
     grid->setColumnStretch(1, 1);
-    auto *setButton = new QPushButton(tr("Set"), this);
-    auto *cancel = new QPushButton(tr("Cancel"), this);
-    setButton->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(setButton);
-    buttons->addWidget(cancel);
+    const ButtonRow buttons = buttonRow(tr("Set"), this);
+    QPushButton *setButton = buttons.action;
+    QPushButton *cancel = buttons.cancel;
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_automatic);
     layout->addWidget(group);
     layout->addWidget(statusLine());
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_automatic, &QCheckBox::clicked, this, &SetBrightDlg::applyEnabling);
