@@ -4,12 +4,12 @@
 #include "halvane/link/cross_test.h"
 #include "halvane/link/serial_port.h"
 #include "halvane/link/settings_commands.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 
 namespace halvane::cli {
 
-using namespace halvane::project;
+using namespace halvane::settings;
 
 // `sync-time`: sets the cross clock from the local time.
 int runSyncTime(const Arguments &parsed)

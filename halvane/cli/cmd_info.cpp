@@ -1,11 +1,11 @@
 #include "halvane/cli/commands.h"
 
 #include "common/cross_geometry.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 namespace halvane::cli {
 
-using namespace halvane::project;
+using namespace halvane::settings;
 
 // `info`: the cross geometry and the settings of Halvane.ini, as the program
 // would start with them.

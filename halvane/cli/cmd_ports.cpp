@@ -2,8 +2,8 @@
 #include "halvane/cli/link_cli.h"
 
 #include "halvane/link/device_check.h"
-#include "halvane/link/port_map.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/port_map.h"
+#include "halvane/settings/halvane_config.h"
 
 #include <QList>
 
@@ -15,10 +15,10 @@ int runPorts(const Arguments &parsed)
 {
     if (!parsed.positional.isEmpty())
         return usageError(QStringLiteral("ports"));
-    const QString ini = project::halvaneIniPath();
+    const QString ini = settings::halvaneIniPath();
     QList<link::DeviceFacts> rows;
     qsizetype width = 0;
-    for (int n = 1; n <= link::kRulePortCount; ++n) {
+    for (int n = 1; n <= settings::kRulePortCount; ++n) {
         rows << link::inspectDevice(ini, n, true);
         width = std::max(width, rows.last().device.size());
     }

@@ -2,7 +2,7 @@
 
 #include "common/atomic_save.h"
 #include "halvane/preview/preview_recorder.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/project/play_project.h"
 
 #include <optional>
@@ -81,7 +81,7 @@ int runPreview(const Arguments &args)
         return fail(loaded.message, kFileError);
 
     const preview::PreviewContext context =
-        preview::previewContextFor(project::halvaneIniPath(), project.data(), project.library());
+        preview::previewContextFor(settings::halvaneIniPath(), project.data(), project.library());
     const preview::PreviewRecording recording =
         preview::recordPreview(context, *kind, parsed->entry, parsed->dotSize);
     for (const QString &message : recording.messages)

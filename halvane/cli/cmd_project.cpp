@@ -2,7 +2,7 @@
 
 #include "halvane/encode/file_record_encoder.h"
 #include "halvane/encode/memory_usage.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/project/play_project.h"
 
 #include <QFileInfo>
@@ -38,6 +38,7 @@ const char kProjectUsage[] =
     "                                             Flash one dot|Flash two dots";
 
 using namespace halvane::project;
+using namespace halvane::settings;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "halvane/cli/commands.h"
 #include "halvane/cli/link_cli.h"
 
-#include "halvane/link/address_book.h"
+#include "halvane/settings/address_book.h"
 #include "halvane/link/cross_search.h"
 #include "halvane/link/exchanges.h"
 #include "halvane/link/serial_port.h"
@@ -47,8 +47,8 @@ namespace {
 
 int showAddresses()
 {
-    const link::AddressBook book = link::readAddressBook(project::halvaneIniPath());
-    for (int row = 0; row < link::AddressBook::kRows; ++row) {
+    const settings::AddressBook book = settings::readAddressBook(settings::halvaneIniPath());
+    for (int row = 0; row < settings::AddressBook::kRows; ++row) {
         out() << "No " << row + 1 << "  " << book.rows[std::size_t(row)].leftJustified(8);
         if (row == book.current)
             out() << "  current";
@@ -64,14 +64,14 @@ int setAddress(const QStringList &args)
     const QString usage = QStringLiteral("address set N HEX8   (N = 1..4, HEX8 = eight hexadecimal digits)");
     bool ok = false;
     const int row = args.value(0).toInt(&ok);
-    if (args.size() != 2 || !ok || row < 1 || row > link::AddressBook::kRows
-        || !link::isCompleteAddress(args.at(1)))
+    if (args.size() != 2 || !ok || row < 1 || row > settings::AddressBook::kRows
+        || !settings::isCompleteAddress(args.at(1)))
         return usageError(usage);
-    const QString ini = project::halvaneIniPath();
-    link::AddressBook book = link::readAddressBook(ini);
+    const QString ini = settings::halvaneIniPath();
+    settings::AddressBook book = settings::readAddressBook(ini);
     book.rows[std::size_t(row - 1)] = args.at(1).toUpper();
     book.current = row - 1;
-    if (const common::Status s = link::storeAddressBook(ini, book); !s)
+    if (const common::Status s = settings::storeAddressBook(ini, book); !s)
         return fail(s.message, 1);
     out() << "No " << row << " = " << args.at(1).toUpper() << " is the current cross.\n";
     return 0;

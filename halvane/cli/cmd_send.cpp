@@ -7,7 +7,7 @@
 #include "halvane/encode/send_estimate.h"
 #include "halvane/encode/send_job.h"
 #include "halvane/link/serial_port.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/project/plst_file.h"
 
 #include <QDir>
@@ -104,7 +104,7 @@ int exitCode(SendResult::Outcome outcome)
 
 void loadInstalledFonts()
 {
-    for (const QString &name : encode::loadInstalledFonts(project::halvaneIniPath()))
+    for (const QString &name : encode::loadInstalledFonts(settings::halvaneIniPath()))
         err() << "halvane-cli: the installed font " << name << " cannot be loaded\n";
 }
 
@@ -119,7 +119,7 @@ int runBuild(const Arguments &parsed)
     project::PlayProjectData data;
     if (const common::Status s = project::readPlstFile(args.first(), &data); !s)
         return fail(s.message, kFileError);
-    FileRecordEncoder encoder = FileRecordEncoder::fromSettings(project::halvaneIniPath());
+    FileRecordEncoder encoder = FileRecordEncoder::fromSettings(settings::halvaneIniPath());
     SendImages images;
     const common::Status built =
         buildImages(data, project::AnimationLibrary::inApplicationFolder(), encoder, &images);
@@ -158,9 +158,9 @@ int runSend(const Arguments &parsed)
     if (const common::Status sendable = checkSendable(data); !sendable)
         return fail(sendable.message, kUsage);
 
-    const QString ini = project::halvaneIniPath();
+    const QString ini = settings::halvaneIniPath();
     FileRecordEncoder encoder = FileRecordEncoder::fromSettings(ini);
-    SendPrinter printer(project::readBootInt(ini, project::kKeyBaudRate, 0));
+    SendPrinter printer(settings::readBootInt(ini, settings::kKeyBaudRate, 0));
     link::SystemLink link;
     SendJob job(link.context(), encoder, printer);
     const SendResult result = job.run(data, project::AnimationLibrary::inApplicationFolder());

@@ -2,7 +2,7 @@
 
 #include "halvane/encode/frame_conversion.h"
 #include "halvane/encode/text_record.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 namespace halvane::encode {
 namespace {
@@ -21,8 +21,8 @@ FileRecordEncoder::FileRecordEncoder(common::CrossGeometry geometry, QStringList
 
 FileRecordEncoder FileRecordEncoder::fromSettings(const QString &iniPath)
 {
-    return FileRecordEncoder(project::readStartupSettings(iniPath).geometry(),
-                             project::readFontNames(iniPath));
+    return FileRecordEncoder(settings::readStartupSettings(iniPath).geometry(),
+                             settings::readFontNames(iniPath));
 }
 
 AppendedRecords FileRecordEncoder::appendAnimation(const QString &path, int speed,

@@ -1,7 +1,7 @@
 #include "halvane/encode/installed_fonts.h"
 
 #include "common/profile.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -94,8 +94,8 @@ QStringList fontFiles(const QString &fontsFolder)
 
 bool fontRowInstalled(const QString &iniPath, int row)
 {
-    return !common::GetPrivateProfileStringA(QString::fromLatin1(project::kSectionFont), fontKey(row),
-                                             QString(), project::kFontNameSize, iniPath)
+    return !common::GetPrivateProfileStringA(QString::fromLatin1(settings::kSectionFont), fontKey(row),
+                                             QString(), settings::kFontNameSize, iniPath)
                 .isEmpty();
 }
 
@@ -110,14 +110,14 @@ common::Status installFont(const QString &iniPath, const QString &fontsFolder, i
         unloadFont(path);
         return common::Status::failure(FontText::tr(kRegisterFailure));
     }
-    const QString section = QString::fromLatin1(project::kSectionFont);
+    const QString section = QString::fromLatin1(settings::kSectionFont);
     if (const common::Status named = common::WritePrivateProfileStringA(section, fontKey(row), fontName(fileName),
                                                                         iniPath);
         !named)
         return named;
     const int key = row + kFirstInstalledFontKey;
-    if (project::readFontCount(iniPath) < key)
-        return common::WritePrivateProfileStringA(section, QString::fromLatin1(project::kKeyFontNum),
+    if (settings::readFontCount(iniPath) < key)
+        return common::WritePrivateProfileStringA(section, QString::fromLatin1(settings::kKeyFontNum),
                                                   QString::number(key), iniPath);
     return common::Status::success();
 }
@@ -130,7 +130,7 @@ common::Status uninstallFont(const QString &iniPath, int row)
         return common::Status::failure(FontText::tr(kRegisterFailure));
     if (!path.isEmpty())
         unloadFont(path);
-    return common::WritePrivateProfileStringA(QString::fromLatin1(project::kSectionFont), fontKey(row), QString(),
+    return common::WritePrivateProfileStringA(QString::fromLatin1(settings::kSectionFont), fontKey(row), QString(),
                                               iniPath);
 }
 
@@ -139,7 +139,7 @@ QStringList loadInstalledFonts(const QString &iniPath)
     QStringList failed;
     // Rows follow the Fonts folder; a record past the last font file of the
     // folder belongs to a file that has gone and is reported like it.
-    const int rows = std::max(project::readFontCount(iniPath), kFirstInstalledFontKey) - kFirstInstalledFontKey + 1;
+    const int rows = std::max(settings::readFontCount(iniPath), kFirstInstalledFontKey) - kFirstInstalledFontKey + 1;
     for (int row = 0; row < rows; ++row) {
         const QString path = recordedPath(iniPath, row);
         if (!path.isEmpty() && !loadFont(path))

@@ -8,7 +8,7 @@
 
 namespace halvane::encode {
 
-using project::Address4Fallback;
+using settings::Address4Fallback;
 using Outcome = SendResult::Outcome;
 
 namespace {

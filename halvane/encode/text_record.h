@@ -31,7 +31,7 @@ namespace halvane::encode {
 inline constexpr int kTextRecordHeaderSize = 16;
 
 // The record of `message` on a cross of `geometry`, with the Fonts list
-// `fontNames` (halvane::project::readFontNames of Halvane.ini). A text longer
+// `fontNames` (settings::readFontNames of Halvane.ini). A text longer
 // than 255 characters is cut there; a speed outside 1..7 is brought into it.
 std::vector<std::uint8_t> textRecord(const project::TextSettings &message, const QStringList &fontNames,
                                      const common::CrossGeometry &geometry);

@@ -95,7 +95,7 @@ CrossRunner::Operation CrossRunner::findCross()
     return [](const LinkContext &link, const std::atomic<bool> &) { return statusOnly(FindCross(link)); };
 }
 
-CrossRunner::Operation CrossRunner::findCrossAtAddress(AddressBook book)
+CrossRunner::Operation CrossRunner::findCrossAtAddress(settings::AddressBook book)
 {
     return [book = std::move(book)](const LinkContext &link, const std::atomic<bool> &) {
         return statusOnly(FindCrossAtAddress(link, book));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/worker.h"
-#include "halvane/link/address_book.h"
+#include "halvane/settings/address_book.h"
 #include "halvane/link/cross_port.h"
 #include "halvane/link/cross_search.h"
 #include "halvane/link/link_status.h"
@@ -45,7 +45,7 @@ public:
     // The operations of the windows.
     static Operation findCross();
     // Stores `book` as the Search Cross dialog's OK does, then finds the cross.
-    static Operation findCrossAtAddress(AddressBook book);
+    static Operation findCrossAtAddress(settings::AddressBook book);
     static Operation readVersion();
     static Operation setClock();
     static Operation readBrightness();

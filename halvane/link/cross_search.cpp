@@ -2,14 +2,14 @@
 
 #include "halvane/link/device_check.h"
 #include "halvane/link/exchanges.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 #include <QCoreApplication>
 #include <QThread>
 
 namespace halvane::link {
 
-using namespace halvane::project;
+using namespace halvane::settings;
 
 namespace {
 

@@ -65,7 +65,7 @@ LinkStatus RunCrossTest(const LinkContext &link, const std::atomic<bool> &stop, 
     }
     CloseCrossPort(port);
     // The frames must come from the address every command goes to.
-    const CrossAddress expected = ReadCrossAddress(link.iniPath(), project::Address4Fallback::FF);
+    const CrossAddress expected = ReadCrossAddress(link.iniPath(), settings::Address4Fallback::FF);
     for (const CrossAddress &sender : senders)
         if (sender != expected)
             return LinkStatus::failure(LinkStatus::Code::Failed, linkText(kTextTestError));

@@ -1,6 +1,6 @@
 #include "halvane/link/device_check.h"
 
-#include "halvane/link/port_map.h"
+#include "halvane/settings/port_map.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -163,7 +163,7 @@ DeviceFacts inspectDevicePath(const QString &device, bool probeOpen)
 
 DeviceFacts inspectDevice(const QString &iniPath, int portNumber, bool probeOpen)
 {
-    DeviceFacts f = inspectDevicePath(portDevicePath(iniPath, portNumber), probeOpen);
+    DeviceFacts f = inspectDevicePath(settings::portDevicePath(iniPath, portNumber), probeOpen);
     f.portNumber = portNumber;
     return f;
 }

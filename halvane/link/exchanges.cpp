@@ -2,7 +2,7 @@
 
 namespace halvane::link {
 
-using project::Address4Fallback;
+using settings::Address4Fallback;
 
 namespace {
 
@@ -66,13 +66,13 @@ LinkStatus FindCross(const LinkContext &link)
     if (!FindReply(bytes, kReplyFindCross))
         return LinkStatus::failure(LinkStatus::Code::NoReply, linkText(kTextCantFindCross));
     // FIND only feeds the status bar's texts; the cross was found either way.
-    (void)project::writeBootInt(link.iniPath(), project::kKeyFind, 1);
+    (void)settings::writeBootInt(link.iniPath(), settings::kKeyFind, 1);
     return LinkStatus::success(linkText(kTextFindCross));
 }
 
-LinkStatus FindCrossAtAddress(const LinkContext &link, const AddressBook &book)
+LinkStatus FindCrossAtAddress(const LinkContext &link, const settings::AddressBook &book)
 {
-    if (const common::Status stored = storeAddressBook(link.iniPath(), book); !stored)
+    if (const common::Status stored = settings::storeAddressBook(link.iniPath(), book); !stored)
         return LinkStatus::failure(LinkStatus::Code::Failed, stored.message);
     return FindCross(link);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "halvane/link/address_book.h"
+#include "halvane/settings/address_book.h"
 #include "halvane/link/frame.h"
 #include "halvane/link/link_status.h"
 #include "halvane/link/port_link.h"
@@ -32,7 +32,7 @@ struct CallCrossReply {
 // Call cross (0xC1) to the address with the given ADDRESS4 fall-back. A reply
 // counts only when its `dataLength` data bytes were read as well.
 CallCrossReply CallCross(const LinkContext &link, CrossPort &port,
-                         project::Address4Fallback fallback, int waitMs, int readSize,
+                         settings::Address4Fallback fallback, int waitMs, int readSize,
                          qsizetype dataLength = 0);
 
 // Read version (0xC2, ADDRESS4 fall-back "EF"): the eight characters of the
@@ -53,6 +53,6 @@ LinkStatus FindCross(const LinkContext &link);
 
 // The Search Cross dialog's "Search cross": stores the four addresses and the
 // marked row as OK does, then FindCross with the address now current.
-LinkStatus FindCrossAtAddress(const LinkContext &link, const AddressBook &book);
+LinkStatus FindCrossAtAddress(const LinkContext &link, const settings::AddressBook &book);
 
 } // namespace halvane::link

@@ -118,9 +118,9 @@ std::optional<qsizetype> FindReply(QByteArrayView bytes, std::uint8_t code, qsiz
     return std::nullopt;
 }
 
-CrossAddress ReadCrossAddress(const QString &iniPath, project::Address4Fallback fallback)
+CrossAddress ReadCrossAddress(const QString &iniPath, settings::Address4Fallback fallback)
 {
-    return project::readBootAddress(iniPath, fallback);
+    return settings::readBootAddress(iniPath, fallback);
 }
 
 } // namespace halvane::link

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -18,7 +18,7 @@ namespace halvane::link {
 // on, every 0xAA (the checksum included) is followed by an inserted 0x0F.
 // The checksum is 0x55 XOR source, code and data before stuffing.
 
-using project::CrossAddress;
+using settings::CrossAddress;
 
 inline constexpr CrossAddress kHostAddress{0xFF, 0xFF, 0xFF, 0xFD};
 
@@ -75,6 +75,6 @@ std::optional<qsizetype> FindReply(QByteArrayView bytes, std::uint8_t code,
 
 // The current cross address from Halvane.ini, with the ADDRESS4 fall-back the
 // command asks for.
-CrossAddress ReadCrossAddress(const QString &iniPath, project::Address4Fallback fallback);
+CrossAddress ReadCrossAddress(const QString &iniPath, settings::Address4Fallback fallback);
 
 } // namespace halvane::link

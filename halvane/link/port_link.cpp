@@ -1,6 +1,6 @@
 #include "halvane/link/port_link.h"
 
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 #include <algorithm>
 
@@ -38,8 +38,8 @@ PortHandle OpenCrossPort(const LinkContext &link, int portNumber, int baudRate, 
 PortHandle OpenConfiguredPort(const LinkContext &link, QString *why)
 {
     const QString ini = link.iniPath();
-    return OpenCrossPort(link, project::readBootInt(ini, project::kKeyPort, 0),
-                         project::readBootInt(ini, project::kKeyBaudRate, 0), why);
+    return OpenCrossPort(link, settings::readBootInt(ini, settings::kKeyPort, 0),
+                         settings::readBootInt(ini, settings::kKeyBaudRate, 0), why);
 }
 
 int drainLimitMs(qint64 byteCount, int baudRate)

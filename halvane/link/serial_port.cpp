@@ -2,7 +2,7 @@
 
 #include "common/app_dir.h"
 #include "halvane/link/device_check.h"
-#include "halvane/link/port_map.h"
+#include "halvane/settings/port_map.h"
 
 #include <QFileInfo>
 #include <QSerialPort>
@@ -99,7 +99,7 @@ std::unique_ptr<CrossPort> SerialPortOpener::open(int portNumber, int baudRate)
 
 std::unique_ptr<CrossPort> SerialPortOpener::openExplained(int portNumber, int baudRate, QString *why)
 {
-    const QString device = portDevicePath(m_iniPath, portNumber);
+    const QString device = settings::portDevicePath(m_iniPath, portNumber);
     // Only existing devices; a link is followed so its lock matches the device's.
     const QString canonical = QFileInfo(device).canonicalFilePath();
     QString driverError;

@@ -1,11 +1,11 @@
 #include "halvane/link/settings_commands.h"
 
 #include "halvane/link/exchanges.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 namespace halvane::link {
 
-using project::Address4Fallback;
+using settings::Address4Fallback;
 using Code = LinkStatus::Code;
 
 namespace {
@@ -138,8 +138,8 @@ LinkStatus SetCrossParameters(const LinkContext &link, int frameDots, int timeZo
     // The cross has them either way; a settings file that cannot keep them
     // only makes the dialog start from the old choices next time.
     const QString ini = link.iniPath();
-    (void)project::writeBootInt(ini, project::kKeyTempFactor, tempFactorPosition);
-    (void)project::writeBootInt(ini, project::kKeyTimeZone, timeZone);
+    (void)settings::writeBootInt(ini, settings::kKeyTempFactor, tempFactorPosition);
+    (void)settings::writeBootInt(ini, settings::kKeyTimeZone, timeZone);
     return sent;
 }
 

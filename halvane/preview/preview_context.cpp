@@ -1,7 +1,7 @@
 #include "halvane/preview/preview_context.h"
 
 #include "halvane/project/animation_library.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/project/play_project.h"
 
 #include <QFileInfo>
@@ -20,8 +20,8 @@ PreviewContext previewContextFor(const QString &iniPath, const project::PlayProj
                                  const project::AnimationLibrary &library, const QDateTime &now)
 {
     PreviewContext context;
-    context.geometry = project::readStartupSettings(iniPath).geometry();
-    context.fontNames = project::readFontNames(iniPath);
+    context.geometry = settings::readStartupSettings(iniPath).geometry();
+    context.fontNames = settings::readFontNames(iniPath);
     context.library = library;
     context.project = project;
     context.now = now;

@@ -1,7 +1,7 @@
 #include "halvane/project/play_project.h"
 
 #include "common/profile.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/project/plst_file.h"
 
 #include <QFileInfo>
@@ -139,8 +139,8 @@ void PlayProject::remember(const QString &path) const
     // The last project only spares the user a File > Open at the next
     // start: a settings file that takes no writes is no reason to fail Open.
     if (!m_settingsFile.isEmpty())
-        (void)common::WritePrivateProfileStringA(QString::fromLatin1(kSectionFile),
-                                           QString::fromLatin1(kKeyPreFile), path, m_settingsFile);
+        (void)common::WritePrivateProfileStringA(QString::fromLatin1(settings::kSectionFile),
+                                           QString::fromLatin1(settings::kKeyPreFile), path, m_settingsFile);
 }
 
 void PlayProject::changed(const ProjectChange &change)
@@ -182,9 +182,9 @@ void PlayProject::removeChangeListener(int id) const
 
 QString previousProjectPath(const QString &iniPath)
 {
-    const QString path = common::GetPrivateProfileStringA(QString::fromLatin1(kSectionFile),
-                                                          QString::fromLatin1(kKeyPreFile),
-                                                          QString(), kPreFileSize, iniPath);
+    const QString path = common::GetPrivateProfileStringA(QString::fromLatin1(settings::kSectionFile),
+                                                          QString::fromLatin1(settings::kKeyPreFile),
+                                                          QString(), settings::kPreFileSize, iniPath);
     return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
 }
 

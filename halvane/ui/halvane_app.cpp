@@ -3,7 +3,7 @@
 #include "common/app_dir.h"
 #include "common/language.h"
 #include "halvane/encode/installed_fonts.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/ui/main_window.h"
 
 #include <QCoreApplication>
@@ -15,7 +15,7 @@ namespace halvane::ui {
 HalvaneApp::HalvaneApp(const QString &appFolder)
     : m_appFolder(appFolder), m_iniPath(appFolder + QStringLiteral("Halvane.ini")), m_link(appFolder)
 {
-    const project::StartupSettings settings = project::readStartupSettings(m_iniPath);
+    const settings::StartupSettings settings = settings::readStartupSettings(m_iniPath);
     m_geometry = settings.geometry();
     m_harnessFrameDots = settings.harnessFrameDots;
     installLanguage(common::folderWithShipped(appFolder, QStringLiteral("language")), settings.language);
@@ -37,7 +37,7 @@ void HalvaneApp::setRestartArguments(const QStringList &arguments)
 
 void HalvaneApp::readGeometry()
 {
-    const project::StartupSettings settings = project::readStartupSettings(m_iniPath);
+    const settings::StartupSettings settings = settings::readStartupSettings(m_iniPath);
     m_geometry = settings.geometry();
     m_harnessFrameDots = settings.harnessFrameDots;
 }

@@ -1,6 +1,6 @@
 #include "halvane/ui/main_window.h"
 
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/ui/animation_list_panel.h"
 #include "halvane/ui/data_message_rows.h"
 #include "halvane/ui/icons.h"
@@ -233,12 +233,12 @@ void MainWindow::loadPanels()
     m_playList->load();
     m_animations->load();
     m_items->load();
-    m_texts->load(project::readFontNames(iniPath()));
+    m_texts->load(settings::readFontNames(iniPath()));
 }
 
 void MainWindow::reloadFontLists()
 {
-    m_texts->load(project::readFontNames(iniPath()));
+    m_texts->load(settings::readFontNames(iniPath()));
 }
 
 void MainWindow::onLookChanged(const QString &name)

@@ -2,7 +2,7 @@
 #include "halvane/ui/main_window.h"
 
 #include "common/app_dir.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/preview/thumbnail_loops.h"
 #include "halvane/ui/animation_list_panel.h"
 #include "halvane/ui/data_message_rows.h"
@@ -115,7 +115,7 @@ void MainWindow::showCrossStatus()
 
 void MainWindow::crossSettingsChanged()
 {
-    m_setup.harnessFrameDots = project::readStartupSettings(iniPath()).harnessFrameDots;
+    m_setup.harnessFrameDots = settings::readStartupSettings(iniPath()).harnessFrameDots;
     showCrossStatus();
     refreshThumbnails();
     emit crossGeometryChanged();
@@ -327,7 +327,7 @@ void MainWindow::newAnimation()
 void MainWindow::checkLanguageEntry()
 {
     // The check mark shows what LANGUAGE holds; a value outside 0..4 checks none.
-    const int chosen = project::readStartupSettings(iniPath()).language;
+    const int chosen = settings::readStartupSettings(iniPath()).language;
     const QList<QAction *> entries = m_languages->actions();
     for (int index = 0; index < int(entries.size()); ++index)
         entries[index]->setChecked(index == chosen);
@@ -339,7 +339,7 @@ void MainWindow::chooseLanguage(int language)
     // question leaves both as they were.
     checkLanguageEntry();
     afterStopAndQuestion([this, language] {
-        if (const common::Status written = project::writeBootInt(iniPath(), project::kKeyLanguage, language);
+        if (const common::Status written = settings::writeBootInt(iniPath(), settings::kKeyLanguage, language);
             !written) {
             showMessage(this, written.message, tr("Halvane"));
             refreshThumbnails();

@@ -1,7 +1,7 @@
 #include "halvane/ui/memory_meter.h"
 
 #include "halvane/encode/file_record_encoder.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -44,12 +44,12 @@ MemoryMeter::~MemoryMeter()
 MemoryMeter::Inputs MemoryMeter::currentInputs() const
 {
     Inputs inputs{m_project.data(), {}, {}};
-    const project::StartupSettings settings = project::readStartupSettings(m_iniPath);
+    const settings::StartupSettings settings = settings::readStartupSettings(m_iniPath);
     inputs.settings = QStringLiteral("%1 %2 %3 ")
                           .arg(settings.crossStyle)
                           .arg(settings.harnessFrameDots)
-                          .arg(project::readBootInt(m_iniPath, project::kKeyBaudRate, 0))
-                      + project::readFontNames(m_iniPath).join(QLatin1Char('|'));
+                          .arg(settings::readBootInt(m_iniPath, settings::kKeyBaudRate, 0))
+                      + settings::readFontNames(m_iniPath).join(QLatin1Char('|'));
     for (const project::PlayListEntry &entry : inputs.data.playList) {
         const QFileInfo file(m_project.library().folder() + entry.name);
         if (file.exists())
@@ -71,7 +71,7 @@ void MemoryMeter::check()
     m_measured = inputs;
     m_worker.start([inputs, library = m_project.library(), ini = m_iniPath](const std::atomic<bool> &) {
         encode::FileRecordEncoder encoder = encode::FileRecordEncoder::fromSettings(ini);
-        const int rate = project::readBootInt(ini, project::kKeyBaudRate, 0);
+        const int rate = settings::readBootInt(ini, settings::kKeyBaudRate, 0);
         return QVariant::fromValue(encode::measureMemory(inputs.data, library, encoder, rate));
     });
 }

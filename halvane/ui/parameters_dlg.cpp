@@ -1,6 +1,6 @@
 #include "halvane/ui/parameters_dlg.h"
 
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/ui/ui_messages.h"
 
 #include <QButtonGroup>
@@ -27,7 +27,7 @@ ParametersDlg::ParametersDlg(const link::LinkContext &link, QWidget *parent) : C
 
 void ParametersDlg::buildForm()
 {
-    const project::ParameterSettings stored = project::readParameterSettings(linkContext().iniPath());
+    const settings::ParameterSettings stored = settings::readParameterSettings(linkContext().iniPath());
 
     auto *resolutionBox = new QGroupBox(tr("Cross Resolution"), this);
     auto *resolutionRow = new QHBoxLayout(resolutionBox);
@@ -36,8 +36,8 @@ void ParametersDlg::buildForm()
     m_resolution->setExclusive(false);
     for (int side : {48, 64}) {
         auto *radio = new QRadioButton(tr("%1 x %1").arg(side), resolutionBox);
-        radio->setChecked((side == 48 && stored.crossStyle == project::kCrossStyle48)
-                          || (side == 64 && stored.crossStyle == project::kCrossStyle64));
+        radio->setChecked((side == 48 && stored.crossStyle == settings::kCrossStyle48)
+                          || (side == 64 && stored.crossStyle == settings::kCrossStyle64));
         m_resolution->addButton(radio, side);
         resolutionRow->addWidget(radio);
     }
@@ -98,7 +98,7 @@ void ParametersDlg::buildForm()
 
 void ParametersDlg::chooseResolution(int side)
 {
-    if (const common::Status written = project::writeCrossResolution(linkContext().iniPath(), side); !written) {
+    if (const common::Status written = settings::writeCrossResolution(linkContext().iniPath(), side); !written) {
         setStatus(written.message);
         return;
     }
@@ -107,7 +107,7 @@ void ParametersDlg::chooseResolution(int side)
 
 void ParametersDlg::chooseHarness(int dots)
 {
-    if (const common::Status written = project::writeHarnessFrameDots(linkContext().iniPath(), dots); !written) {
+    if (const common::Status written = settings::writeHarnessFrameDots(linkContext().iniPath(), dots); !written) {
         setStatus(written.message);
         return;
     }

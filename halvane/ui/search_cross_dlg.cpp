@@ -26,14 +26,14 @@ SearchCrossDlg::SearchCrossDlg(const link::LinkContext &link, QWidget *parent) :
 
 void SearchCrossDlg::buildForm()
 {
-    const link::AddressBook book = link::readAddressBook(linkContext().iniPath());
+    const settings::AddressBook book = settings::readAddressBook(linkContext().iniPath());
     auto *group = new QGroupBox(tr("Address:"), this);
     auto *grid = new QGridLayout(group);
     m_current = new QButtonGroup(this);
-    for (int row = 0; row < link::AddressBook::kRows; ++row) {
+    for (int row = 0; row < settings::AddressBook::kRows; ++row) {
         const QString name = tr("No %1").arg(row + 1);
         auto *edit = new QLineEdit(book.rows[row], group);
-        edit->setMaxLength(link::AddressBook::kMaxLength);
+        edit->setMaxLength(settings::AddressBook::kMaxLength);
         edit->setAccessibleName(tr("Address %1").arg(name));
         // Shown in upper case as it is typed, the cursor staying where it was.
         connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
@@ -82,10 +82,10 @@ void SearchCrossDlg::buildForm()
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-link::AddressBook SearchCrossDlg::shownBook() const
+settings::AddressBook SearchCrossDlg::shownBook() const
 {
-    link::AddressBook book;
-    for (int row = 0; row < link::AddressBook::kRows; ++row)
+    settings::AddressBook book;
+    for (int row = 0; row < settings::AddressBook::kRows; ++row)
         book.rows[row] = m_rows[row]->text().toUpper();
     book.current = m_current->checkedId();
     return book;
@@ -93,7 +93,7 @@ link::AddressBook SearchCrossDlg::shownBook() const
 
 bool SearchCrossDlg::store()
 {
-    const common::Status stored = link::storeAddressBook(linkContext().iniPath(), shownBook());
+    const common::Status stored = settings::storeAddressBook(linkContext().iniPath(), shownBook());
     if (!stored)
         showMessage(this, stored.message);
     return stored.ok;

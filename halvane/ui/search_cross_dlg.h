@@ -1,6 +1,6 @@
 #pragma once
 
-#include "halvane/link/address_book.h"
+#include "halvane/settings/address_book.h"
 #include "halvane/ui/cross_dialog.h"
 
 #include <array>
@@ -20,7 +20,7 @@ public:
     SearchCrossDlg(const link::LinkContext &link, QWidget *parent = nullptr);
 
     // The rows and the marked row as the dialog shows them.
-    link::AddressBook shownBook() const;
+    settings::AddressBook shownBook() const;
 
 signals:
     // The cross was found: the status bar reads Halvane.ini again.
@@ -31,7 +31,7 @@ private:
     bool store();
     void search();
 
-    std::array<QLineEdit *, link::AddressBook::kRows> m_rows{};
+    std::array<QLineEdit *, settings::AddressBook::kRows> m_rows{};
     QButtonGroup *m_current = nullptr;
 };
 

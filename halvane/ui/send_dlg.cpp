@@ -3,7 +3,7 @@
 #include "halvane/encode/file_record_encoder.h"
 #include "halvane/encode/send_job.h"
 #include "halvane/link/serial_port.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,7 +45,7 @@ signals:
 CSendDlg::CSendDlg(const project::PlayProjectData &project, const project::AnimationLibrary &library,
                    const QString &appFolder, QWidget *parent)
     : GuardedDialog(parent), m_project(project), m_library(library), m_appFolder(appFolder),
-      m_estimate(project::readBootInt(appFolder + QStringLiteral("Halvane.ini"), project::kKeyBaudRate, 0)),
+      m_estimate(settings::readBootInt(appFolder + QStringLiteral("Halvane.ini"), settings::kKeyBaudRate, 0)),
       m_relay(std::make_unique<SendRelay>())
 {
     buildForm();

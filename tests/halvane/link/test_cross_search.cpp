@@ -83,7 +83,7 @@ TEST_F(CrossSearchTest, FindsACrossAt115200AfterSilenceAt9600)
     EXPECT_EQ(r.port, 4);
     EXPECT_EQ(r.baudRate, 115200);
     EXPECT_EQ(r.crossStyle(), 1);
-    EXPECT_EQ(halvane::project::readBootInt(ini(), "CROSSSTYLE", -1), 1);
+    EXPECT_EQ(halvane::settings::readBootInt(ini(), "CROSSSTYLE", -1), 1);
 }
 
 TEST_F(CrossSearchTest, StopsAtTheFirstOfTwoCrosses)
@@ -108,7 +108,7 @@ TEST_F(CrossSearchTest, VersionNamingNoResolutionGivesStyle99)
     const SearchResult r = SearchCross(link());
     EXPECT_TRUE(r.found);
     EXPECT_EQ(r.resolution, 0);
-    EXPECT_EQ(halvane::project::readBootInt(ini(), "CROSSSTYLE", -1), 99);
+    EXPECT_EQ(halvane::settings::readBootInt(ini(), "CROSSSTYLE", -1), 99);
 }
 
 // Lets the first open of each port through and refuses later ones.
@@ -141,7 +141,7 @@ TEST_F(CrossSearchTest, ReplyAfterTheWaitIsNotSeen)
     late.replyDelayMs = 700;
     m_sim.ports.addCross(2, late);
     EXPECT_FALSE(SearchCross(link()).found);
-    EXPECT_EQ(halvane::project::readBootInt(ini(), "FIND", -1), 0);
+    EXPECT_EQ(halvane::settings::readBootInt(ini(), "FIND", -1), 0);
 }
 
 TEST_F(CrossSearchTest, CrossAtAnotherAddressOrSilentIsNotFound)

@@ -3,7 +3,7 @@
 #include "tests/common/temp_dir.h"
 
 using namespace halvane::link;
-using halvane::project::Address4Fallback;
+using halvane::settings::Address4Fallback;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "tests/halvane/link/pty_fixture.h"
 
 #include "common/profile.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 #include <thread>
 
@@ -44,7 +44,7 @@ TEST_F(LinkPtyTest, SearchFindsTheFirstCrossAtItsPortAndRate)
     EXPECT_EQ(r.port, 2);
     EXPECT_EQ(r.baudRate, 115200);
     EXPECT_EQ(r.resolution, 64);
-    EXPECT_EQ(halvane::project::readBootInt(ini(), "CROSSSTYLE", -1), 1);
+    EXPECT_EQ(halvane::settings::readBootInt(ini(), "CROSSSTYLE", -1), 1);
     EXPECT_EQ(first.withCross([](const auto &c) { return c.state().log; }),
               (QStringList{"C1 call cross", "C2 read version"}))
         << "nothing was understood at 9600";

@@ -1,9 +1,10 @@
 #include "halvane/link/port_link.h"
-#include "halvane/link/port_map.h"
+#include "halvane/settings/port_map.h"
 #include "tests/common/temp_dir.h"
 #include "tests/halvane/link/sim_link.h"
 
 using namespace halvane::link;
+using namespace halvane::settings;
 using link_test::SimLink;
 
 namespace {

@@ -1,4 +1,4 @@
-#include "halvane/link/address_book.h"
+#include "halvane/settings/address_book.h"
 #include "halvane/link/cross_test.h"
 #include "halvane/link/exchanges.h"
 #include "halvane/link/settings_commands.h"
@@ -6,10 +6,10 @@
 #include "tests/halvane/link/sim_link.h"
 
 #include "common/profile.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 using namespace halvane::link;
-using halvane::project::readBootInt;
+using namespace halvane::settings;
 using Code = LinkStatus::Code;
 
 namespace {

@@ -3,9 +3,10 @@
 #include "tests/halvane/project/plst_bytes.h"
 
 #include "common/profile.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 using namespace halvane::project;
+using namespace halvane::settings;
 using namespace plst_bytes;
 
 namespace {

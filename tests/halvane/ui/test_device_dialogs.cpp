@@ -3,7 +3,7 @@
 // cross on a pseudo-terminal, and dialogs closed while their worker runs.
 
 #include "halvane/link/settings_commands.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/project/play_project.h"
 #include "halvane/ui/about_dlg.h"
 #include "halvane/ui/dialog_hooks.h"
@@ -392,7 +392,7 @@ void DeviceDialogsTest::parametersRadiosTakeEffectAtOnce()
     byName<QRadioButton>(dialog.get(), QStringLiteral("Harness frame dots None"))->click();
     QCOMPARE(boot("HARNESSFRAMEDOTS"), QStringLiteral("0"));
     QCOMPARE(changed.count(), 2);
-    QCOMPARE(project::readStartupSettings(ini()).geometry().side, 64);
+    QCOMPARE(settings::readStartupSettings(ini()).geometry().side, 64);
 
     // Cancel keeps what the radios did, and stores no zone.
     list(dialog.get(), QStringLiteral("Time Zone"))->setCurrentIndex(5);

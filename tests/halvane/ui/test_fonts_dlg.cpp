@@ -3,7 +3,7 @@
 // another process (halvane-cli build).
 #include "common/profile.h"
 #include "halvane/encode/installed_fonts.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/project/plst_file.h"
 #include "halvane/ui/cell_list.h"
 #include "halvane/ui/fonts_dlg.h"

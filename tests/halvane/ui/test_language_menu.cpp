@@ -1,6 +1,6 @@
 // The Language menu: its check mark follows LANGUAGE, a choice writes it and
 // starts the program again, and unsaved changes are asked about first.
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "halvane/ui/halvane_app.h"
 #include "halvane/ui/main_window.h"
 #include "ui_fixture.h"
@@ -46,7 +46,7 @@ class TestLanguageMenu : public QObject {
 
     MainWindow *open(int language)
     {
-        (void)halvane::project::writeBootInt(m_folder->ini(), halvane::project::kKeyLanguage, language);
+        (void)halvane::settings::writeBootInt(m_folder->ini(), halvane::settings::kKeyLanguage, language);
         m_app = std::make_unique<HalvaneApp>(m_folder->path());
         m_app->setRestart([this] {
             ++m_restarts;
@@ -58,7 +58,7 @@ class TestLanguageMenu : public QObject {
     }
     int language() const
     {
-        return halvane::project::readStartupSettings(m_folder->ini()).language;
+        return halvane::settings::readStartupSettings(m_folder->ini()).language;
     }
     void choose(MainWindow *window, const QString &entry)
     {

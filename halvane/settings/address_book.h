@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace halvane::link {
+namespace halvane::settings {
 
 // The four stored cross addresses "No 1" .. "No 4" (sections ADDR1 .. ADDR4
 // of Halvane.ini) and which of them is the current cross (CROSSNO), as the
@@ -31,4 +31,4 @@ common::Status storeAddressBook(const QString &iniPath, const AddressBook &book)
 // Whether `text` is a complete address: exactly eight hexadecimal digits.
 bool isCompleteAddress(const QString &text);
 
-} // namespace halvane::link
+} // namespace halvane::settings

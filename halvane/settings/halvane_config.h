@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-namespace halvane::project {
+namespace halvane::settings {
 
 // The keys of Halvane.ini and the rules for reading them. The file is the
 // shared state between Halvane's parts: nothing here caches a value, every
@@ -111,4 +111,4 @@ QStringList readFontNames(const QString &iniPath);
 int readBootInt(const QString &iniPath, const char *key, int defaultValue);
 common::Status writeBootInt(const QString &iniPath, const char *key, int value);
 
-} // namespace halvane::project
+} // namespace halvane::settings

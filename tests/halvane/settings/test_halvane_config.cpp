@@ -1,9 +1,9 @@
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 #include "tests/common/temp_dir.h"
 
 #include "common/profile.h"
 
-using namespace halvane::project;
+using namespace halvane::settings;
 
 namespace {
 

@@ -1,11 +1,10 @@
-#include "halvane/link/address_book.h"
+#include "halvane/settings/address_book.h"
 
 #include "common/profile.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
-namespace halvane::link {
+namespace halvane::settings {
 
-using namespace halvane::project;
 
 namespace {
 
@@ -67,4 +66,4 @@ bool isCompleteAddress(const QString &text)
     return true;
 }
 
-} // namespace halvane::link
+} // namespace halvane::settings

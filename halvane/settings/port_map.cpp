@@ -1,9 +1,9 @@
-#include "halvane/link/port_map.h"
+#include "halvane/settings/port_map.h"
 
 #include "common/profile.h"
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
-namespace halvane::link {
+namespace halvane::settings {
 
 QString defaultPortDevicePath(int portNumber)
 {
@@ -31,11 +31,11 @@ QString portDevicePath(const QString &iniPath, int portNumber)
     static const QString kNoEntry = QStringLiteral("\x01");
     constexpr int kPathSize = 4096;
     const QString mapped = common::GetPrivateProfileStringA(
-        QString::fromLatin1(project::kSectionPorts), QStringLiteral("COM%1").arg(portNumber),
+        QString::fromLatin1(settings::kSectionPorts), QStringLiteral("COM%1").arg(portNumber),
         kNoEntry, kPathSize, iniPath);
     if (mapped == kNoEntry)
         return defaultPortDevicePath(portNumber);
     return mapped;
 }
 
-} // namespace halvane::link
+} // namespace halvane::settings

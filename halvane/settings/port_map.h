@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace halvane::link {
+namespace halvane::settings {
 
 // Which device a port number ("COM<n>") stands for.
 //
@@ -24,4 +24,4 @@ QString portDevicePath(const QString &iniPath, int portNumber);
 // The device the fixed rule gives (no Halvane.ini involved), or "".
 QString defaultPortDevicePath(int portNumber);
 
-} // namespace halvane::link
+} // namespace halvane::settings

@@ -1,4 +1,4 @@
-#include "halvane/project/halvane_config.h"
+#include "halvane/settings/halvane_config.h"
 
 #include "common/app_dir.h"
 #include "common/profile.h"
@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace halvane::project {
+namespace halvane::settings {
 
 QString halvaneIniPath()
 {
@@ -146,4 +146,4 @@ common::Status writeBootInt(const QString &iniPath, const char *key, int value)
                                               iniPath);
 }
 
-} // namespace halvane::project
+} // namespace halvane::settings
