@@ -8,10 +8,12 @@
 #include "halvane/link/settings_commands.h"
 #include "tests/halvane/link/pty_fixture.h"
 
+#include "common/clock.h"
 #include "common/profile.h"
 #include "halvane/settings/halvane_config.h"
 
-#include <thread>
+#include <atomic>
+#include <functional>
 
 using namespace halvane::link;
 using Code = LinkStatus::Code;
@@ -24,6 +26,25 @@ QByteArray hex(const char *text)
 {
     return QByteArray::fromHex(text);
 }
+
+// Real time, with a hook run once, just before the first wait of an exchange.
+class AtFirstSleep : public common::Clock {
+public:
+    explicit AtFirstSleep(std::function<void()> hook) : m_hook(std::move(hook)) {}
+    std::uint32_t tickMs() override { return common::systemClock().tickMs(); }
+    void sleepMs(int ms) override
+    {
+        if (!m_fired.exchange(true))
+            m_hook();
+        common::systemClock().sleepMs(ms);
+    }
+    QDateTime localTime() override { return common::systemClock().localTime(); }
+    bool fired() const { return m_fired.load(); }
+
+private:
+    std::function<void()> m_hook;
+    std::atomic<bool> m_fired{false};
+};
 
 class LinkPtyTest : public PtyFixture {
 protected:
@@ -128,12 +149,13 @@ TEST_F(LinkPtyTest, CrossTestHearsTheSelfTestFrames)
 {
     cross_sim::PtyCross &cross = addCross(2);
     writeIni("PORT=2\nBAUDRATE=9600\nADDRESS4=EF\n");
-    std::thread trigger([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        cross.requestSelfTest();
-    });
-    const LinkStatus status = RunCrossTest(link(), kNoStop, 8000);
-    trigger.join();
+    // The test's first wait comes after the port was opened and purged: frames
+    // sent earlier would be purged, however slow the machine is.
+    AtFirstSleep clock([&] { cross.requestSelfTest(); });
+    LinkContext context = link();
+    context.clock = &clock;
+    const LinkStatus status = RunCrossTest(context, kNoStop, 8000);
+    EXPECT_TRUE(clock.fired());
     EXPECT_EQ(status.message, QStringLiteral("Test Cross Work OK!"));
     EXPECT_EQ(readFile(QStringLiteral("testcross.bin")).count(hex("555555555555")), 3);
 }
@@ -153,8 +175,14 @@ TEST_F(LinkPtyTest, DataBlockWrittenInPiecesIsStoredAndAcknowledged)
         ASSERT_EQ(WriteAndDrain(link(), *port, frame.mid(at, 1024)), std::min<qsizetype>(1024, frame.size() - at));
         link().clock->sleepMs(50);
     }
-    link().clock->sleepMs(1000);
-    EXPECT_TRUE(FindReply(ReadAvailable(*port, 100), kReplyDataBlock));
+    // The cross answers once it has stored the block; a slow machine may take a while.
+    QByteArray replies;
+    const std::uint32_t start = link().clock->tickMs();
+    while (!FindReply(replies, kReplyDataBlock) && link().clock->tickMs() - start < 10000) {
+        link().clock->sleepMs(50);
+        replies += ReadAvailable(*port, 100);
+    }
+    EXPECT_TRUE(FindReply(replies, kReplyDataBlock));
     cross.withCross([&](const cross_sim::VirtualCross &c) {
         EXPECT_EQ(c.state().memory.mid(17 * 4096, 4096), data);
         EXPECT_EQ(c.state().lastBlockNumber, 17);
