@@ -637,6 +637,10 @@ Copie este archivo en «Animation».</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Zone 0</source>
+        <translation>Huso 0</translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::AboutDlg</name>

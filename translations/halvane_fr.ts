@@ -637,6 +637,10 @@ Veuillez copier ce fichier dans « Animation ».</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Zone 0</source>
+        <translation>Fuseau 0</translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::AboutDlg</name>

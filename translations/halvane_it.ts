@@ -637,6 +637,10 @@ Copia questo file in «Animation».</translation>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Zone 0</source>
+        <translation>Fuso 0</translation>
+    </message>
 </context>
 <context>
     <name>halvane::ui::AboutDlg</name>

@@ -141,9 +141,10 @@ QStringList onOffFirstHourList()
 
 QStringList timeZoneList()
 {
-    QStringList items;
-    for (const QString &zone : link::timeZoneNames())
-        items << zone; // names the cross's own list gives them
+    // The cross's own names; only the first is a word (the others are
+    // E1..E11, E12&W12 and W11..W1 in every language).
+    QStringList items = link::timeZoneNames();
+    items[0] = QCoreApplication::translate("halvane::ui", "Zone 0");
     return items;
 }
 
