@@ -533,6 +533,94 @@
         <source>Set cross&apos;s parameters ok!</source>
         <translation>¡Parámetros de la cruz ajustados!</translation>
     </message>
+    <message>
+        <source>this program</source>
+        <translation>este programa</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>el proceso %1</translation>
+    </message>
+    <message>
+        <source>process %1 (%2)</source>
+        <translation>el proceso %1 (%2)</translation>
+    </message>
+    <message>
+        <source>held by %1, lock file %2</source>
+        <translation>ocupado por %1, archivo de bloqueo %2</translation>
+    </message>
+    <message>
+        <source>another program holds it for exclusive use</source>
+        <translation>otro programa lo tiene para su uso exclusivo</translation>
+    </message>
+    <message>
+        <source>On most Linux systems the user must be in the group that owns the device (ls -l %1 shows it), and log in again.</source>
+        <translation>En la mayoría de los sistemas Linux el usuario debe pertenecer al grupo propietario del dispositivo (ls -l %1 lo indica) y volver a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>On most Linux systems the user must be in the group that owns the device, here &quot;root&quot;, which is for the administrator only: a udev rule can give the device to the group dialout, then join that group and log in again.</source>
+        <translation>En la mayoría de los sistemas Linux el usuario debe pertenecer al grupo propietario del dispositivo, aquí &quot;root&quot;, reservado al administrador: una regla udev puede dar el dispositivo al grupo dialout; después únase a ese grupo y vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>On most Linux systems the user must be in the group that owns the device, here &quot;%1&quot; (sudo usermod -aG %1 $USER), and log in again.</source>
+        <translation>En la mayoría de los sistemas Linux el usuario debe pertenecer al grupo propietario del dispositivo, aquí &quot;%1&quot; (sudo usermod -aG %1 $USER), y volver a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>COM%1 has no device: map one in section PORTS of Halvane.ini (COM%1=/dev/ttyUSB0).</source>
+        <translation>COM%1 no tiene dispositivo: indique uno en la sección PORTS de Halvane.ini (COM%1=/dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the cross&apos;s adapter plugged in?</source>
+        <translation>%1 no existe: ¿está conectado el adaptador de la cruz?</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. %2</source>
+        <translation>%1: permiso denegado. %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2.</source>
+        <translation>%1 está ocupado: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 no se puede abrir: %2.</translation>
+    </message>
+    <message>
+        <source>no device</source>
+        <translation>sin dispositivo</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>busy: %1</source>
+        <translation>ocupado: %1</translation>
+    </message>
+    <message>
+        <source>readable, writable</source>
+        <translation>legible, escribible</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>not readable, not writable (group %1)</source>
+        <translation>no legible, no escribible (grupo %1)</translation>
+    </message>
+    <message>
+        <source>not readable, writable (group %1)</source>
+        <translation>no legible, escribible (grupo %1)</translation>
+    </message>
+    <message>
+        <source>readable, not writable (group %1)</source>
+        <translation>legible, no escribible (grupo %1)</translation>
+    </message>
+    <message>
+        <source>the device refused the rate %1</source>
+        <translation>el dispositivo rechazó la velocidad %1</translation>
+    </message>
 </context>
 <context>
     <name>halvane::preview</name>
@@ -1079,6 +1167,10 @@ Copie este archivo en «Animation».</translation>
     <message>
         <source>The search&apos;s result could not be kept in the settings: %1</source>
         <translation>No se ha podido guardar el resultado de la búsqueda en los ajustes: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be used: see the cross&apos;s pane.</source>
+        <translation>%1 no se pudo usar: vea el recuadro de la cruz.</translation>
     </message>
 </context>
 <context>

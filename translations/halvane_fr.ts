@@ -533,6 +533,94 @@
         <source>Set cross&apos;s parameters ok!</source>
         <translation>Paramètres de la croix réglés !</translation>
     </message>
+    <message>
+        <source>this program</source>
+        <translation>ce programme</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>le processus %1</translation>
+    </message>
+    <message>
+        <source>process %1 (%2)</source>
+        <translation>le processus %1 (%2)</translation>
+    </message>
+    <message>
+        <source>held by %1, lock file %2</source>
+        <translation>tenu par %1, fichier de verrou %2</translation>
+    </message>
+    <message>
+        <source>another program holds it for exclusive use</source>
+        <translation>un autre programme le tient pour son usage exclusif</translation>
+    </message>
+    <message>
+        <source>On most Linux systems the user must be in the group that owns the device (ls -l %1 shows it), and log in again.</source>
+        <translation>Sur la plupart des systèmes Linux, l&apos;utilisateur doit faire partie du groupe propriétaire du périphérique (ls -l %1 l&apos;indique), puis se reconnecter.</translation>
+    </message>
+    <message>
+        <source>On most Linux systems the user must be in the group that owns the device, here &quot;root&quot;, which is for the administrator only: a udev rule can give the device to the group dialout, then join that group and log in again.</source>
+        <translation>Sur la plupart des systèmes Linux, l&apos;utilisateur doit faire partie du groupe propriétaire du périphérique, ici « root », réservé à l&apos;administrateur : une règle udev peut donner le périphérique au groupe dialout ; rejoignez ensuite ce groupe et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>On most Linux systems the user must be in the group that owns the device, here &quot;%1&quot; (sudo usermod -aG %1 $USER), and log in again.</source>
+        <translation>Sur la plupart des systèmes Linux, l&apos;utilisateur doit faire partie du groupe propriétaire du périphérique, ici « %1 » (sudo usermod -aG %1 $USER), puis se reconnecter.</translation>
+    </message>
+    <message>
+        <source>COM%1 has no device: map one in section PORTS of Halvane.ini (COM%1=/dev/ttyUSB0).</source>
+        <translation>COM%1 n&apos;a pas de périphérique : indiquez-en un dans la section PORTS de Halvane.ini (COM%1=/dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the cross&apos;s adapter plugged in?</source>
+        <translation>%1 n&apos;existe pas : l&apos;adaptateur de la croix est-il branché ?</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. %2</source>
+        <translation>%1 : permission refusée. %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2.</source>
+        <translation>%1 est occupé : %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 ne peut pas être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>no device</source>
+        <translation>pas de périphérique</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>busy: %1</source>
+        <translation>occupé : %1</translation>
+    </message>
+    <message>
+        <source>readable, writable</source>
+        <translation>lisible, inscriptible</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>not readable, not writable (group %1)</source>
+        <translation>non lisible, non inscriptible (groupe %1)</translation>
+    </message>
+    <message>
+        <source>not readable, writable (group %1)</source>
+        <translation>non lisible, inscriptible (groupe %1)</translation>
+    </message>
+    <message>
+        <source>readable, not writable (group %1)</source>
+        <translation>lisible, non inscriptible (groupe %1)</translation>
+    </message>
+    <message>
+        <source>the device refused the rate %1</source>
+        <translation>le périphérique a refusé la vitesse %1</translation>
+    </message>
 </context>
 <context>
     <name>halvane::preview</name>
@@ -1079,6 +1167,10 @@ Veuillez copier ce fichier dans « Animation ».</translation>
     <message>
         <source>The search&apos;s result could not be kept in the settings: %1</source>
         <translation>Le résultat de la recherche n&apos;a pas pu être enregistré dans les réglages : %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be used: see the cross&apos;s pane.</source>
+        <translation>%1 inutilisable : voir la case de la croix.</translation>
     </message>
 </context>
 <context>

@@ -533,6 +533,94 @@
         <source>Set cross&apos;s parameters ok!</source>
         <translation>Parametri della croce impostati!</translation>
     </message>
+    <message>
+        <source>this program</source>
+        <translation>questo programma</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>il processo %1</translation>
+    </message>
+    <message>
+        <source>process %1 (%2)</source>
+        <translation>il processo %1 (%2)</translation>
+    </message>
+    <message>
+        <source>held by %1, lock file %2</source>
+        <translation>occupato da %1, file di blocco %2</translation>
+    </message>
+    <message>
+        <source>another program holds it for exclusive use</source>
+        <translation>un altro programma lo tiene per uso esclusivo</translation>
+    </message>
+    <message>
+        <source>On most Linux systems the user must be in the group that owns the device (ls -l %1 shows it), and log in again.</source>
+        <translation>Nella maggior parte dei sistemi Linux l&apos;utente deve far parte del gruppo proprietario del dispositivo (ls -l %1 lo indica), poi accedere di nuovo.</translation>
+    </message>
+    <message>
+        <source>On most Linux systems the user must be in the group that owns the device, here &quot;root&quot;, which is for the administrator only: a udev rule can give the device to the group dialout, then join that group and log in again.</source>
+        <translation>Nella maggior parte dei sistemi Linux l&apos;utente deve far parte del gruppo proprietario del dispositivo, qui &quot;root&quot;, riservato all&apos;amministratore: una regola udev può assegnare il dispositivo al gruppo dialout; poi entrate in quel gruppo e accedete di nuovo.</translation>
+    </message>
+    <message>
+        <source>On most Linux systems the user must be in the group that owns the device, here &quot;%1&quot; (sudo usermod -aG %1 $USER), and log in again.</source>
+        <translation>Nella maggior parte dei sistemi Linux l&apos;utente deve far parte del gruppo proprietario del dispositivo, qui &quot;%1&quot; (sudo usermod -aG %1 $USER), poi accedere di nuovo.</translation>
+    </message>
+    <message>
+        <source>COM%1 has no device: map one in section PORTS of Halvane.ini (COM%1=/dev/ttyUSB0).</source>
+        <translation>COM%1 non ha un dispositivo: indicatene uno nella sezione PORTS di Halvane.ini (COM%1=/dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: is the cross&apos;s adapter plugged in?</source>
+        <translation>%1 non esiste: l&apos;adattatore della croce è collegato?</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. %2</source>
+        <translation>%1: permesso negato. %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2.</source>
+        <translation>%1 è occupato: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 non può essere aperto: %2.</translation>
+    </message>
+    <message>
+        <source>no device</source>
+        <translation>nessun dispositivo</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>non esiste</translation>
+    </message>
+    <message>
+        <source>busy: %1</source>
+        <translation>occupato: %1</translation>
+    </message>
+    <message>
+        <source>readable, writable</source>
+        <translation>leggibile, scrivibile</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>not readable, not writable (group %1)</source>
+        <translation>non leggibile, non scrivibile (gruppo %1)</translation>
+    </message>
+    <message>
+        <source>not readable, writable (group %1)</source>
+        <translation>non leggibile, scrivibile (gruppo %1)</translation>
+    </message>
+    <message>
+        <source>readable, not writable (group %1)</source>
+        <translation>leggibile, non scrivibile (gruppo %1)</translation>
+    </message>
+    <message>
+        <source>the device refused the rate %1</source>
+        <translation>il dispositivo ha rifiutato la velocità %1</translation>
+    </message>
 </context>
 <context>
     <name>halvane::preview</name>
@@ -1079,6 +1167,10 @@ Copia questo file in «Animation».</translation>
     <message>
         <source>The search&apos;s result could not be kept in the settings: %1</source>
         <translation>Impossibile salvare il risultato della ricerca nelle impostazioni: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be used: see the cross&apos;s pane.</source>
+        <translation>%1 non utilizzabile: vedere il riquadro della croce.</translation>
     </message>
 </context>
 <context>

@@ -24,8 +24,8 @@ int runSearch(const Arguments &parsed)
         err() << "halvane-cli: the search's result was not kept: " << r.settingsError << "\n";
     if (!r.found) {
         out() << link::linkText(link::kTextCantFindCross) << "\n";
-        for (const QString &problem : r.portProblems)
-            err() << "halvane-cli: " << problem << "\n";
+        for (const link::PortProblem &problem : r.portProblems)
+            err() << "halvane-cli: " << problem.why << "\n";
         return 1;
     }
     const QString kind = r.resolution ? QStringLiteral("%1x%1").arg(r.resolution) : QStringLiteral("Error");

@@ -2,6 +2,7 @@
 
 #include "common/worker.h"
 #include "halvane/link/cross_port.h"
+#include "halvane/link/device_check.h"
 
 #include <QObject>
 
@@ -33,7 +34,7 @@ struct SearchResult {
     QString settingsError;
     // When nothing was found: the ports with a device this user may not
     // open or another program holds, and why (see device_check.h).
-    QStringList portProblems;
+    QList<PortProblem> portProblems;
 
     // The CROSSSTYLE value the search wrote (only when found).
     int crossStyle() const;

@@ -91,27 +91,35 @@ QString portLabel(const DeviceFacts &f)
 QString heldBy(const DeviceFacts &f)
 {
     if (!f.lockFile.isEmpty()) {
-        const QString who = f.lockPid == QCoreApplication::applicationPid()
-                                ? QStringLiteral("this program")
-                                : QStringLiteral("process %1%2").arg(f.lockPid).arg(
-                                      f.lockProgram.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(f.lockProgram));
-        return QStringLiteral("held by %1, lock file %2").arg(who, f.lockFile);
+        QString who;
+        if (f.lockPid == QCoreApplication::applicationPid())
+            who = QCoreApplication::translate("halvane::link", "this program");
+        else if (f.lockProgram.isEmpty())
+            who = QCoreApplication::translate("halvane::link", "process %1").arg(f.lockPid);
+        else
+            who = QCoreApplication::translate("halvane::link", "process %1 (%2)").arg(f.lockPid).arg(f.lockProgram);
+        return QCoreApplication::translate("halvane::link", "held by %1, lock file %2").arg(who, f.lockFile);
     }
-    return QStringLiteral("another program holds it for exclusive use");
+    return QCoreApplication::translate("halvane::link", "another program holds it for exclusive use");
 }
 
 QString permissionHint(const DeviceFacts &f)
 {
-    const QString group = f.group.isEmpty() ? QStringLiteral("(ls -l %1 shows it)").arg(f.device)
-                                            : QStringLiteral("here \"%1\"").arg(f.group);
-    QString text = QStringLiteral("On most Linux systems the user must be in the group that owns the device, %1")
-                       .arg(group);
+    if (f.group.isEmpty())
+        return QCoreApplication::translate("halvane::link",
+                                           "On most Linux systems the user must be in the group that owns the "
+                                           "device (ls -l %1 shows it), and log in again.")
+            .arg(f.device);
     if (f.group == QLatin1String("root"))
-        return text + QStringLiteral(", which is for the administrator only: a udev rule can give the device to "
-                                     "the group dialout, then join that group and log in again.");
-    if (!f.group.isEmpty())
-        text += QStringLiteral(" (sudo usermod -aG %1 $USER)").arg(f.group);
-    return text + QStringLiteral(", and log in again.");
+        return QCoreApplication::translate("halvane::link",
+                                           "On most Linux systems the user must be in the group that owns the "
+                                           "device, here \"root\", which is for the administrator only: a udev rule "
+                                           "can give the device to the group dialout, then join that group and log "
+                                           "in again.");
+    return QCoreApplication::translate("halvane::link",
+                                       "On most Linux systems the user must be in the group that owns the device, "
+                                       "here \"%1\" (sudo usermod -aG %1 $USER), and log in again.")
+        .arg(f.group);
 }
 
 } // namespace
@@ -177,39 +185,42 @@ bool explainsFailure(const DeviceFacts &f)
 QString describeOpenFailure(const DeviceFacts &f, const QString &otherError)
 {
     if (f.device.isEmpty())
-        return QStringLiteral("COM%1 has no device: map one in section PORTS of Halvane.ini (COM%1=/dev/ttyUSB0).")
+        return QCoreApplication::translate("halvane::link", "COM%1 has no device: map one in section PORTS of Halvane.ini (COM%1=/dev/ttyUSB0).")
             .arg(f.portNumber);
     if (!f.exists)
-        return QStringLiteral("%1 does not exist: is the cross's adapter plugged in?").arg(portLabel(f));
+        return QCoreApplication::translate("halvane::link", "%1 does not exist: is the cross's adapter plugged in?").arg(portLabel(f));
     if (!f.readable || !f.writable)
-        return QStringLiteral("%1: permission denied. %2").arg(portLabel(f), permissionHint(f));
+        return QCoreApplication::translate("halvane::link", "%1: permission denied. %2").arg(portLabel(f), permissionHint(f));
     if (!f.lockFile.isEmpty() || f.heldExclusively)
-        return QStringLiteral("%1 is busy: %2.").arg(portLabel(f), heldBy(f));
-    return QStringLiteral("%1 cannot be opened: %2.").arg(portLabel(f), otherError);
+        return QCoreApplication::translate("halvane::link", "%1 is busy: %2.").arg(portLabel(f), heldBy(f));
+    return QCoreApplication::translate("halvane::link", "%1 cannot be opened: %2.").arg(portLabel(f), otherError);
 }
 
-QStringList unusablePorts(const QString &iniPath, int count)
+QList<PortProblem> unusablePorts(const QString &iniPath, int count)
 {
-    QStringList problems;
+    QList<PortProblem> problems;
     for (int n = 1; n <= count; ++n)
         if (const DeviceFacts f = inspectDevice(iniPath, n, false); f.exists && explainsFailure(f))
-            problems << describeOpenFailure(f, QString());
+            problems.append({n, describeOpenFailure(f, QString())});
     return problems;
 }
 
 QString describeState(const DeviceFacts &f)
 {
     if (f.device.isEmpty())
-        return QStringLiteral("no device");
+        return QCoreApplication::translate("halvane::link", "no device");
     if (!f.exists)
-        return QStringLiteral("does not exist");
+        return QCoreApplication::translate("halvane::link", "does not exist");
     if (!f.lockFile.isEmpty() || f.heldExclusively)
-        return QStringLiteral("busy: %1").arg(heldBy(f));
-    QString state = QStringLiteral("%1readable, %2writable")
-                        .arg(f.readable ? QString() : QStringLiteral("not "), f.writable ? QString() : QStringLiteral("not "));
-    if (!f.readable || !f.writable)
-        state += QStringLiteral(" (group %1)").arg(f.group.isEmpty() ? QStringLiteral("unknown") : f.group);
-    return state;
+        return QCoreApplication::translate("halvane::link", "busy: %1").arg(heldBy(f));
+    if (f.readable && f.writable)
+        return QCoreApplication::translate("halvane::link", "readable, writable");
+    const QString group = f.group.isEmpty() ? QCoreApplication::translate("halvane::link", "unknown") : f.group;
+    if (!f.readable && !f.writable)
+        return QCoreApplication::translate("halvane::link", "not readable, not writable (group %1)").arg(group);
+    if (!f.readable)
+        return QCoreApplication::translate("halvane::link", "not readable, writable (group %1)").arg(group);
+    return QCoreApplication::translate("halvane::link", "readable, not writable (group %1)").arg(group);
 }
 
 } // namespace halvane::link

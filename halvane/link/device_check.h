@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -42,9 +43,15 @@ QString describeOpenFailure(const DeviceFacts &facts, const QString &otherError)
 // "does not exist", "busy: ...", "not readable, not writable: ...".
 QString describeState(const DeviceFacts &facts);
 
-// For each of COM1..COM<count> whose device exists but that this user may
-// not open or another program holds: why, as describeOpenFailure says it.
-QStringList unusablePorts(const QString &iniPath, int count);
+// A port whose device exists but that this user may not open or another
+// program holds, and why, as describeOpenFailure says it.
+struct PortProblem {
+    int port = 0;
+    QString why;
+};
+
+// The problems of COM1..COM<count>, in port order.
+QList<PortProblem> unusablePorts(const QString &iniPath, int count);
 
 // The lock files other programs and QSerialPort take for `device`
 // ("LCK..ttyUSB0" in the usual lock folders), the first held by a running

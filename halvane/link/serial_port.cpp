@@ -4,6 +4,7 @@
 #include "halvane/link/device_check.h"
 #include "halvane/settings/port_map.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPort>
 
@@ -23,7 +24,7 @@ public:
     // ways. On failure `why` has the driver's word for it.
     bool open(QString &why)
     {
-        const QString refused = QStringLiteral("the device refused the rate %1").arg(m_baudRate);
+        const QString refused = QCoreApplication::translate("halvane::link", "the device refused the rate %1").arg(m_baudRate);
         if (m_baudRate <= 0) {
             why = refused; // no driver takes a rate of 0; nothing is opened
             return false;

@@ -100,8 +100,26 @@ void MainWindow::pollSearch()
         m_searchingWindow = nullptr;
     }
     showCrossStatus();
-    if (const QString error = m_search->result().settingsError; !error.isEmpty())
-        statusBar()->showMessage(tr("The search's result could not be kept in the settings: %1").arg(error));
+    const link::SearchResult &result = m_search->result();
+    if (!result.settingsError.isEmpty())
+        statusBar()->showMessage(tr("The search's result could not be kept in the settings: %1").arg(result.settingsError));
+    // A cross behind a port this user may not open is the usual reason for
+    // "Can't find cross!" on a new Linux desktop: say which port and why.
+    // The message names the ports; the cross's pane tells why, at length.
+    QStringList ports;
+    QStringList why;
+    if (!result.found)
+        for (const link::PortProblem &problem : result.portProblems) {
+            ports << QStringLiteral("COM%1").arg(problem.port);
+            why << problem.why;
+        }
+    m_panes[0]->setToolTip(why.join(QLatin1Char('\n')));
+    if (!ports.isEmpty() && result.settingsError.isEmpty()) {
+        // Short enough for the room the panes leave, in every language.
+        const QString named = ports.size() > 2 ? ports.mid(0, 2).join(QStringLiteral(", ")) + QStringLiteral(", ...")
+                                               : ports.join(QStringLiteral(", "));
+        statusBar()->showMessage(tr("%1 could not be used: see the cross's pane.").arg(named));
+    }
     m_searchDone = true;
     emit searchFinished();
 }

@@ -55,9 +55,10 @@ TEST_F(DeviceCheckTest, BusyDeviceNamesTheLockAndItsHolder)
     EXPECT_TRUE(why.contains(QStringLiteral("LCK.."))) << why.toStdString();
     EXPECT_TRUE(describeState(inspectDevice(ini(), 1, true)).startsWith(QStringLiteral("busy: held by this program")));
     // The failed search says which port was in the way; missing ones are normal.
-    const QStringList problems = unusablePorts(ini(), 16);
-    ASSERT_EQ(problems.size(), 1) << problems.join('\n').toStdString();
-    EXPECT_TRUE(problems.first().startsWith(QStringLiteral("COM1 ("))) << problems.first().toStdString();
+    const QList<PortProblem> problems = unusablePorts(ini(), 16);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems.first().port, 1);
+    EXPECT_EQ(problems.first().why, why);
 
     held.reset();
     EXPECT_EQ(describeState(inspectDevice(ini(), 1, true)), QStringLiteral("readable, writable"));

@@ -1,5 +1,6 @@
 // Halvane's main window driven through its controls, in an application
 // folder of its own.
+#include "halvane/link/serial_port.h"
 #include "halvane/project/play_project.h"
 #include "halvane/ui/cell_list.h"
 #include "halvane/ui/halvane_app.h"
@@ -131,6 +132,24 @@ private slots:
         QCOMPARE(panes[2], QString("   Baudrate : ------     "));
         QTRY_VERIFY_WITH_TIMEOUT(hasPicture(window, 1) && hasPicture(window, 2), 5000);
         QVERIFY(!hasPicture(window, 3));
+    }
+
+    void aCrossOnAPortThatCannotBeUsedIsExplained()
+    {
+        // The only cross is on a port another program (here the test) holds.
+        cross_sim::PtyCross cross;
+        QVERIFY(cross.start().ok);
+        QVERIFY(common::WritePrivateProfileStringA("PORTS", "COM1", cross.devicePath(), m_folder->ini()));
+        halvane::link::SerialPortOpener opener(m_folder->ini());
+        const auto held = opener.open(1, 9600);
+        QVERIFY(held);
+        MainWindow *window = open(QString(), true);
+        QTRY_VERIFY_WITH_TIMEOUT(window->searchDone(), kSearchTimeoutMs);
+        QCOMPARE(window->statusTexts()[0], QString("   Can't find cross!     "));
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 QStringLiteral("COM1 could not be used: see the cross's pane."));
+        const QString why = QStringLiteral("COM1 (%1) is busy: held by this program").arg(cross.devicePath());
+        QVERIFY(byName<QLabel>(window, "Cross")->toolTip().startsWith(why));
     }
 
     void startUpFindsTheVirtualCross()
