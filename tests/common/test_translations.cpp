@@ -70,8 +70,14 @@ std::string where(const QString &file, const Message &m)
     return (file + QStringLiteral(": [") + m.context + QStringLiteral("] ") + m.source).toStdString();
 }
 
-const char *const kFiles[] = {"halvane_fr", "halvane_it", "halvane_es",
-                              "dravelle_fr", "dravelle_it", "dravelle_es"};
+const char *const kFiles[] = {"common_fr",   "common_it",   "common_es",   "halvane_fr", "halvane_it",
+                              "halvane_es",  "dravelle_fr", "dravelle_it", "dravelle_es"};
+
+// Fewer texts than this in a file means the sources were not found.
+std::size_t leastTexts(const char *name)
+{
+    return QLatin1String(name).startsWith(QLatin1String("common_")) ? 10 : 100;
+}
 
 } // namespace
 
@@ -100,7 +106,7 @@ TEST_F(Translations, EveryTextOfTheSourcesHasAFinishedTranslation)
 {
     for (const char *name : kFiles) {
         const std::vector<Message> messages = readTs(updated(name));
-        EXPECT_GT(messages.size(), 100u) << name;
+        EXPECT_GT(messages.size(), leastTexts(name)) << name;
         for (const Message &m : messages) {
             EXPECT_TRUE(m.type.isEmpty()) << m.type.toStdString() << " " << where(QLatin1String(name), m);
             EXPECT_FALSE(m.translation.isEmpty()) << where(QLatin1String(name), m);

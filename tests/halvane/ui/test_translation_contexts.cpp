@@ -69,8 +69,11 @@ std::map<QString, QSet<QString>> contextsOf(const QString &tsFile)
 
 QStringList misplaced(const RecordingTranslator &recorder, const char *program)
 {
-    const auto contexts = contextsOf(QStringLiteral(CROSS_SOURCE_DIR "/translations/") + QLatin1String(program)
-                                     + QStringLiteral("_fr.ts"));
+    // The program's own texts and those of common/ it shares with the other.
+    auto contexts = contextsOf(QStringLiteral(CROSS_SOURCE_DIR "/translations/") + QLatin1String(program)
+                               + QStringLiteral("_fr.ts"));
+    for (const auto &[source, where] : contextsOf(QStringLiteral(CROSS_SOURCE_DIR "/translations/common_fr.ts")))
+        contexts[source].unite(where);
     QStringList wrong;
     for (const auto &[context, source] : recorder.lookups()) {
         if (context.startsWith(QLatin1Char('Q')))
